@@ -1,0 +1,128 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "entry/calculator_state.h"
+#include "entry/display_sink.h"
+#include "entry/key_action.h"
+
+namespace orvane {
+
+// The calculator engine: the one state record and every procedure that acts
+// on it. It knows nothing of windows; it shows text only through the four
+// display setters, which forward to a DisplaySink.
+//
+// Procedure names follow the calculator's own vocabulary, so that each one can
+// be read side by side with the behaviour it implements. Guards (Check...) only
+// write entryCase; handlers branch on it.
+class Calculator : private CalculatorState {
+public:
+    explicit Calculator(DisplaySink& sink);
+
+    // Start-up: clear-all, then both memory clears.
+    void Form_Load();
+
+    // Runs one button, key or menu action to completion.
+    void Perform(KeyAction action);
+
+    const CalculatorState& state() const { return *this; }
+    const std::u16string& Caption(Label label) const;
+
+    // Key handlers.
+    void DigitKey(int digit);
+    void PointKey();
+    void PiKey();
+    void OperatorKey(KeyAction op);  // Plus, Times, Divide, Power, Root
+    void MinusKey();
+    void OpenParenKey();
+    void CloseParenKey();
+    void FunctionKey(KeyAction function);  // Sin .. Cotan
+    void Command1_Click();                 // evaluate
+    void Command2_Click();                 // clear all
+    void Command22_Click();                // backspace
+    void Command25_Click();                // store the answer in memory 1
+    void Command26_Click();                // store the answer in memory 2
+    void Command27_Click();                // recall memory 1
+    void Command28_Click();                // recall memory 2
+    void Command29_Click();                // clear memory 1
+    void Command30_Click();                // clear memory 2
+    void CopyCaption(Label label);
+
+    // Correction and memory procedures, also run at start-up.
+    void ClearAll();
+    void DeleteLastEntry();
+    void ClearMemory1();
+    void ClearMemory2();
+
+private:
+    // Display setters: the engine's only output.
+    void SetLabel1(const Text& caption) { SetCaption(Label::Expression, caption); }
+    void SetLabel2(const Text& caption) { SetCaption(Label::Answer, caption); }
+    void SetLabel3(const Text& caption) { SetCaption(Label::Memory1, caption); }
+    void SetLabel4(const Text& caption) { SetCaption(Label::Memory2, caption); }
+    void SetCaption(Label label, const Text& caption);
+
+    // Whether tokens can still be added without passing the 16-bit limit.
+    bool HasRoom(int slots, int opens = 0, int closes = 0) const;
+
+    // Number entry.
+    void CheckDigit();
+    void AppendDigit();
+    void AppendPoint();
+    void CheckPi();
+    void AppendPi();
+
+    // Operators and parentheses.
+    void CloseNumber();
+    void AddOperator(const Text& op);
+    void AddPlus();
+    void AddMinus();
+    void AddTimes();
+    void AddDivide();
+    void AddPower();
+    void AddRoot();
+    void AddOpenParen();
+    void AddCloseParen();
+    void StartNegative();
+    void CheckOperator();
+    void CheckMinus();
+    void CheckOpenParen();
+    void CheckCloseParen();
+
+    // Function keys.
+    void CheckFunction();
+    void AddFunction(const Text& token, const Text& name);
+    void AddSin();
+    void AddCos();
+    void AddTan();
+    void AddArcsin();
+    void AddArccos();
+    void AddArctan();
+    void AddCosec();
+    void AddSec();
+    void AddCotan();
+
+    // Evaluation.
+    void CheckEvaluate();
+    void CopyToWorkArrays();
+    void TrimSlotArrays();
+    void EvaluateExpression();
+    void EvaluateRange();
+    void ApplyFunctions();
+    void ReducePowers();
+    void ReduceMulDiv();
+    void ReduceAddSub();
+    void Reduce(const Text& first, const Text& second);
+
+    // Correction and memory.
+    void ClassifyLastEntry();
+    void CutExprText(int count);
+    void CheckRecall();
+    void RecallMemory(const Text& memory, const Text& plainToken, const Text& negatedToken);
+
+    DisplaySink& sink_;
+    std::array<std::u16string, 4> captions_;
+};
+
+}  // namespace orvane

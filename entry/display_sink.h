@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+namespace orvane {
+
+// The four displays of the calculator window.
+enum class Label { Expression = 1, Answer = 2, Memory1 = 3, Memory2 = 4 };
+
+// Where the engine's output goes: the window shows it, tests and the replay
+// driver record it. The engine calls nothing else on the outside world.
+class DisplaySink {
+public:
+    virtual ~DisplaySink() = default;
+    virtual void ShowCaption(Label label, const std::u16string& caption) = 0;
+    // Hands text to the clipboard; a clipboard that cannot be written is left as it was.
+    virtual void PutOnClipboard(const std::u16string& text) = 0;
+};
+
+}  // namespace orvane
