@@ -11,15 +11,21 @@ PACKAGES := cmake make g++ pkg-config \
             qt6-base-dev libqt6svg6 qt6-svg-dev \
             fonts-ipafont-gothic xvfb xauth
 
+# The fuzzer needs clang with its sanitizer and libFuzzer runtimes.
+FUZZ_PACKAGES := clang-14 libclang-rt-14-dev libfuzzer-14-dev
+FUZZ_SECONDS ?= 60
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps fuzz-deps configure build run test sanitize fuzz clean
 
 all: build
 
 # Installs only the packages that are not installed yet; nothing when all are.
-deps:
-	@missing=$$(for p in $(PACKAGES); do \
+deps: WANTED = $(PACKAGES)
+fuzz-deps: WANTED = $(FUZZ_PACKAGES)
+deps fuzz-deps:
+	@missing=$$(for p in $(WANTED); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; \
 	  done); \
 	if [ -n "$$missing" ]; then \
@@ -42,5 +48,22 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# The whole suite once more, built with AddressSanitizer and UBSan.
+sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
+
+# Coverage-guided fuzzing of the engine for FUZZ_SECONDS, starting from the
+# seed sequences; new inputs it finds stay in build-fuzz/corpus.
+fuzz: deps fuzz-deps
+	CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DORVANE_FUZZ=ON -DORVANE_WITH_WINDOW=OFF
+	cmake --build build-fuzz -j $(JOBS) --target engine_fuzzer
+	tools/fuzz/make_seeds.sh tests/fuzz/seed_sequences.txt build-fuzz/seeds
+	mkdir -p build-fuzz/corpus
+	./build-fuzz/tests/fuzz/engine_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	    -print_final_stats=1 -artifact_prefix=build-fuzz/ build-fuzz/corpus build-fuzz/seeds
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz

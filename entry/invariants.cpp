@@ -1,0 +1,207 @@
+#include "entry/invariants.h"
+
+#include <sstream>
+
+#include "entry/calculator.h"
+#include "entry/utf8.h"
+#include "eval/number_text.h"
+
+namespace orvane {
+
+namespace {
+
+bool IsNumber(const Text& text) {
+    try {
+        TextToNumber(text);
+        return true;
+    } catch (const BadNumber&) {
+        return false;
+    }
+}
+
+// A number as entry can leave it: a complete number, or one still waiting
+// for a digit ("-", "-.").
+bool IsNumberOrPrefix(const Text& text) {
+    return IsNumber(text) || IsNumber(text + u"1");
+}
+
+bool IsOperatorToken(const Text& token) {
+    static const Text kTokens[] = {u"+", u"-", u"*", u"/", u"^", u"√", u"K1", u"K2", u"K3",
+                                   u"K4", u"K5", u"K6", u"K7", u"K8", u"K9"};
+    for (const Text& t : kTokens) {
+        if (token == t) return true;
+    }
+    return false;
+}
+
+// Characters the name of function token "Kn" takes in the expression.
+int FunctionNameLength(const Text& token) {
+    static const int kLengths[] = {3, 3, 3, 6, 6, 6, 5, 3, 5};
+    if (token.size() == 2 && token[0] == u'K' && token[1] >= u'1' && token[1] <= u'9') {
+        return kLengths[token[1] - u'1'];
+    }
+    return 0;
+}
+
+bool EndsWith(const Text& text, const Text& tail) {
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+class Checker {
+public:
+    explicit Checker(const Calculator& calculator)
+        : c_(calculator), s_(calculator.state()) {}
+
+    std::string Run() {
+        CheckCounters();
+        if (!failure_.empty()) return failure_;
+        CheckSlots();
+        CheckNumberBeingTyped();
+        CheckLengthRecords();
+        CheckDisplays();
+        return failure_;
+    }
+
+private:
+    template <typename... Parts>
+    void Fail(const Parts&... parts) {
+        if (!failure_.empty()) return;
+        std::ostringstream out;
+        (out << ... << parts);
+        failure_ = out.str();
+    }
+
+    void CheckCounters() {
+        if (s_.slotIndex < 0) Fail("slotIndex is negative: ", s_.slotIndex);
+        if (s_.openCount < 0 || s_.closeCount < 0) Fail("a parenthesis counter is negative");
+        if (s_.pendingMinus != 0 && s_.pendingMinus != 1) Fail("pendingMinus is ", s_.pendingMinus);
+        if (s_.pointCount < 0) Fail("pointCount is negative: ", s_.pointCount);
+    }
+
+    void CheckSlots() {
+        const SlotArray<Text>* arrays[] = {&s_.operands, &s_.operators, &s_.openParens,
+                                           &s_.closeParens};
+        const char* names[] = {"operands", "operators", "openParens", "closeParens"};
+        int lastOfKind[4] = {0, 0, 0, 0};
+        int opens = 0;
+        int closes = 0;
+        for (int i = 0; i <= s_.slotIndex; ++i) {
+            int kinds = 0;
+            for (int k = 0; k < 4; ++k) {
+                if (arrays[k]->at_or_empty(i).empty()) continue;
+                ++kinds;
+                lastOfKind[k] = i;
+            }
+            if (i == 0 && kinds != 0) Fail("slot 0 holds a token");
+            if (i > 0 && kinds != 1) Fail("slot ", i, " holds ", kinds, " tokens");
+            const Text& operand = s_.operands.at_or_empty(i);
+            if (!operand.empty() && !IsNumberOrPrefix(operand)) {
+                Fail("slot ", i, " holds the operand '", ToUtf8(operand), "'");
+            }
+            const Text& op = s_.operators.at_or_empty(i);
+            if (!op.empty() && !IsOperatorToken(op)) Fail("slot ", i, " holds the operator '", ToUtf8(op), "'");
+            const Text& open = s_.openParens.at_or_empty(i);
+            if (!open.empty() && open != u"(") Fail("slot ", i, " holds '", ToUtf8(open), "' as (");
+            const Text& close = s_.closeParens.at_or_empty(i);
+            if (!close.empty() && close != u")") Fail("slot ", i, " holds '", ToUtf8(close), "' as )");
+            opens += !open.empty();
+            closes += !close.empty();
+        }
+        for (int k = 0; k < 4; ++k) {
+            if (arrays[k]->upper() != lastOfKind[k]) {
+                Fail(names[k], " ends at ", arrays[k]->upper(), " but its last token is at ",
+                     lastOfKind[k]);
+            }
+        }
+        if (opens != s_.openCount) Fail("openCount is ", s_.openCount, " for ", opens, " '(' slots");
+        if (closes != s_.closeCount) Fail("closeCount is ", s_.closeCount, " for ", closes, " ')' slots");
+        if (s_.closeCount > s_.openCount) Fail("more ')' than '('");
+    }
+
+    Integer MarkAtSlotIndex() const { return s_.constMarks.at_or_empty(s_.slotIndex); }
+
+    void CheckNumberBeingTyped() {
+        const Text& number = s_.curNumber;
+        if (!number.empty() && !IsNumberOrPrefix(number)) {
+            Fail("curNumber is '", ToUtf8(number), "'");
+        }
+        if (s_.pendingMinus == 1 && (number.empty() || number[0] != u'-')) {
+            Fail("pendingMinus is 1 while curNumber is '", ToUtf8(number), "'");
+        }
+        if (number.empty() && s_.pointCount != 0) Fail("pointCount is ", s_.pointCount, " with no number");
+        const bool hasPoint = number.find(u'.') != Text::npos;
+        if (!number.empty() && MarkAtSlotIndex() == 0 && hasPoint != (s_.pointCount > 0)) {
+            Fail("pointCount ", s_.pointCount, " does not match curNumber '", ToUtf8(number), "'");
+        }
+    }
+
+    void CheckLengthRecords() {
+        // The constant being typed is marked with the characters it takes at
+        // the end of the expression. A negated constant closes the "(-" of
+        // its minus, which an evaluation may already have closed before it.
+        const Integer mark = MarkAtSlotIndex();
+        if (mark > 0) {
+            const Text& e = s_.exprText;
+            const bool matches = (mark == 1 && EndsWith(e, u"π")) ||
+                                 (mark == 4 && EndsWith(e, u"π)")) ||
+                                 (mark == 2 && (EndsWith(e, u"M1") || EndsWith(e, u"M2"))) ||
+                                 (mark == 5 && (EndsWith(e, u"M1)") || EndsWith(e, u"M2)")));
+            if (!matches) Fail("constant mark ", mark, " but the expression ends '", ToUtf8(s_.exprText), "'");
+            if (s_.curNumber.empty()) Fail("constant mark ", mark, " with no number being typed");
+            if (s_.pendingMinus != 0) Fail("a constant with a pending minus");
+        }
+        for (int i = 0; i <= s_.constMarks.upper(); ++i) {
+            const Integer m = s_.constMarks[i];
+            if (m != 0 && m != 1 && m != 2 && m != 4 && m != 5) Fail("constMarks(", i, ") is ", m);
+            if (m > 0 && i > s_.slotIndex) Fail("constMarks(", i, ") is set above the slot index");
+            if (m > 0 && i < s_.slotIndex && s_.operands.at_or_empty(i + 1).empty()) {
+                Fail("constMarks(", i, ") is set but slot ", i + 1, " holds no number");
+            }
+        }
+        for (int i = 0; i <= s_.funcNameLens.upper(); ++i) {
+            const int expected = i <= s_.slotIndex ? FunctionNameLength(s_.operators.at_or_empty(i)) : 0;
+            if (s_.funcNameLens[i] != expected) {
+                Fail("funcNameLens(", i, ") is ", s_.funcNameLens[i], ", expected ", expected);
+            }
+        }
+        if (s_.exprText.empty() && (s_.slotIndex != 0 || !s_.curNumber.empty())) {
+            Fail("the expression text is empty but tokens remain");
+        }
+    }
+
+    void CheckDisplays() {
+        const Text& expression = c_.Caption(Label::Expression);
+        if (expression != s_.exprText && !(expression == u"式" && s_.exprText.empty())) {
+            Fail("Label1 shows '", ToUtf8(expression), "' for '", ToUtf8(s_.exprText), "'");
+        }
+        const Text& answer = c_.Caption(Label::Answer);
+        if (answer != u"＝" && answer != u"括弧の数があいません。" && answer != u"式が不完全です" &&
+            answer != u"数値が正しくありません" && answer != s_.answerText) {
+            Fail("Label2 shows '", ToUtf8(answer), "' with answerText '", ToUtf8(s_.answerText), "'");
+        }
+        if (!s_.answerText.empty() && !IsNumber(s_.answerText)) {
+            Fail("answerText is '", ToUtf8(s_.answerText), "'");
+        }
+        CheckMemory(s_.memory1, c_.Caption(Label::Memory1), u"Memory 1");
+        CheckMemory(s_.memory2, c_.Caption(Label::Memory2), u"Memory 2");
+    }
+
+    void CheckMemory(const Text& memory, const Text& shown, const Text& idle) {
+        if (!memory.empty() && !IsNumber(memory)) Fail("a memory holds '", ToUtf8(memory), "'");
+        if (shown != memory && !(memory.empty() && shown == idle)) {
+            Fail("a memory display shows '", ToUtf8(shown), "' for '", ToUtf8(memory), "'");
+        }
+    }
+
+    const Calculator& c_;
+    const CalculatorState& s_;
+    std::string failure_;
+};
+
+}  // namespace
+
+std::string FindInvariantViolation(const Calculator& calculator) {
+    return Checker(calculator).Run();
+}
+
+}  // namespace orvane

@@ -1,0 +1,45 @@
+// Coverage-guided fuzzing of the engine: the input bytes become a sequence of
+// clicks, copies and key-downs; the record must stay consistent after every
+// event and no exception may escape a handler.
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+
+#include "entry/calculator.h"
+#include "entry/invariants.h"
+#include "tests/support/event_bytes.h"
+
+namespace {
+
+class DiscardingSink : public orvane::DisplaySink {
+public:
+    void ShowCaption(orvane::Label, const std::u16string&) override {}
+    void PutOnClipboard(const std::u16string&) override {}
+};
+
+[[noreturn]] void Stop(const char* what, const std::string& detail) {
+    std::fprintf(stderr, "%s: %s\n", what, detail.c_str());
+    std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    DiscardingSink sink;
+    orvane::Calculator calculator(sink);
+    calculator.Form_Load();
+    std::size_t at = 0;
+    while (at < size) {
+        try {
+            at += orvane::RunEventFromBytes(calculator, data + at, size - at);
+        } catch (const std::exception& e) {
+            Stop("exception escaped an event handler", e.what());
+        } catch (...) {
+            Stop("exception escaped an event handler", "unknown");
+        }
+        const std::string violation = orvane::FindInvariantViolation(calculator);
+        if (!violation.empty()) Stop("invariant broken", violation);
+    }
+    return 0;
+}
