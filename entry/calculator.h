@@ -6,6 +6,7 @@
 #include "entry/calculator_state.h"
 #include "entry/display_sink.h"
 #include "entry/key_action.h"
+#include "eval/slot_set.h"
 
 namespace orvane {
 
@@ -114,6 +115,8 @@ private:
     void ReduceMulDiv();
     void ReduceAddSub();
     void Reduce(const Text& first, const Text& second);
+    double TakeWorkOperand(int slot);
+    void PutWorkOperand(int slot, double value);
 
     // Correction and memory.
     void ClassifyLastEntry();
@@ -123,6 +126,13 @@ private:
 
     DisplaySink& sink_;
     std::array<std::u16string, 4> captions_;
+
+    // The slots of the work copy that still hold an operand, and those that
+    // still hold an operator or function token: derived from the work
+    // arrays during an evaluation, so that searches and sweeps skip what is
+    // already used up instead of walking over it.
+    SlotSet workOperandSlots_;
+    SlotSet workOperatorSlots_;
 };
 
 }  // namespace orvane

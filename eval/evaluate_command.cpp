@@ -1,4 +1,6 @@
 // The evaluate key: readiness check, the work copy, and reopening the number.
+#include <algorithm>
+
 #include "entry/calculator.h"
 
 namespace orvane {
@@ -72,6 +74,12 @@ void Calculator::CopyToWorkArrays() {
     CopyPadded(workOpenParens, openParens, slotIndex);
     CopyPadded(workOperands, operands, slotIndex);
     CopyPadded(workOperators, operators, slotIndex);
+    workOperandSlots_.Reset(slotIndex);
+    workOperatorSlots_.Reset(slotIndex);
+    for (int i = 1; i <= slotIndex; ++i) {
+        if (!workOperands[i].empty()) workOperandSlots_.Insert(i);
+        if (!workOperators[i].empty()) workOperatorSlots_.Insert(i);
+    }
 }
 
 void Calculator::TrimSlotArrays() {

@@ -1,4 +1,6 @@
 // Evaluates the work copy: groups innermost first, then the whole expression.
+#include <vector>
+
 #include "entry/calculator.h"
 #include "eval/number_text.h"
 
@@ -18,25 +20,26 @@ void Calculator::EvaluateExpression() {
 
         // Group pass: each ")" from the left takes the nearest "(" still open
         // to its left, so groups go innermost first, siblings left to right.
+        // The "(" still open are kept on a stack as the pass goes by them.
         workOpenParens.resizeTo(workCloseParens.upper());
         const int lastClose = workCloseParens.upper();
+        std::vector<int> open;
         for (int i = 1; i <= lastClose; ++i) {
-            if (workCloseParens[i] != u")") continue;
-            for (int j = i; j >= 0; --j) {
-                if (workOpenParens[j] != u"(") continue;
-                rangeStart = static_cast<Integer>(j + 1);
-                rangeEnd = static_cast<Integer>(i - 1);
-                EvaluateRange();
-                workCloseParens[i].clear();
-                workOpenParens[j].clear();
-                break;
-            }
+            if (workOpenParens[i] == u"(") open.push_back(i);
+            if (workCloseParens[i] != u")" || open.empty()) continue;
+            const int j = open.back();
+            open.pop_back();
+            rangeStart = static_cast<Integer>(j + 1);
+            rangeEnd = static_cast<Integer>(i - 1);
+            EvaluateRange();
+            workCloseParens[i].clear();
+            workOpenParens[j].clear();
         }
 
         // Whole pass: one evaluation applies every remaining token.
         const int lastOperator = workOperators.upper();
-        for (int j = 1; j <= lastOperator; ++j) {
-            if (workOperators.at_or_empty(j).empty()) continue;
+        for (int j = workOperatorSlots_.After(0); j != SlotSet::kNone && j <= lastOperator;
+             j = workOperatorSlots_.After(j)) {
             rangeStart = 1;
             rangeEnd = static_cast<Integer>(workOperators.upper());
             EvaluateRange();

@@ -1,63 +1,52 @@
 // The three reducers: power and root, then times and divide, then plus and
 // minus, each sweeping its range once from left to right.
-#include <cmath>
-
 #include "entry/calculator.h"
+#include "eval/arithmetic.h"
 #include "eval/number_text.h"
 
 namespace orvane {
-
-namespace {
-
-double Power(double base, double exponent) {
-    if (base < 0 && exponent != std::trunc(exponent)) throw BadNumber();
-    return Checked(std::pow(base, exponent));
-}
-
-// The value of "left op right" for one of the six binary operators.
-double Operate(char16_t op, double left, double right) {
-    switch (op) {
-        case u'^': return Power(left, right);
-        case u'√': return Power(right, CheckedDivide(1, left));  // left is the root index
-        case u'*': return Checked(right * left);
-        case u'/': return CheckedDivide(left, right);
-        case u'+': return Checked(right + left);
-        case u'-': return Checked(left - right);
-        default: throw BadNumber();
-    }
-}
-
-}  // namespace
 
 void Calculator::ReducePowers() { Reduce(u"^", u"√"); }
 void Calculator::ReduceMulDiv() { Reduce(u"*", u"/"); }
 void Calculator::ReduceAddSub() { Reduce(u"+", u"-"); }
 
+double Calculator::TakeWorkOperand(int slot) {
+    const double value = TextToNumber(workOperands[slot]);
+    workOperands[slot].clear();
+    workOperandSlots_.Erase(slot);
+    return value;
+}
+
+void Calculator::PutWorkOperand(int slot, double value) {
+    // Every intermediate result travels as text, rounded to 15 digits.
+    workOperands[slot] = NumberToText(value);
+    workOperandSlots_.Insert(slot);
+}
+
 void Calculator::Reduce(const Text& first, const Text& second) {
     workOperators.resizeTo(slotIndex);
     const int end = rangeEnd;
-    for (int s = rangeStart; s <= end; ++s) {
-        const Text op = workOperators[s];
+    for (int s = workOperatorSlots_.After(rangeStart - 1); s != SlotSet::kNone && s <= end;
+         s = workOperatorSlots_.After(s)) {
+        const Text& op = workOperators[s];
         if (op != first && op != second) continue;
 
-        // The left search may leave the range; with no operand it ends at
-        // slot 0 and the register keeps its previous value.
-        int a = s - 1;
-        for (; a >= 1; --a) {
-            if (workOperands[a].empty()) continue;
-            leftValue = TextToNumber(workOperands[a]);
-            workOperands[a].clear();
-            break;
+        // The left operand is searched down to slot 1, past the start of the
+        // range if need be; with none, the result lands in slot 0 and the
+        // register keeps its previous value.
+        int a = workOperandSlots_.Before(s);
+        if (a >= 1) {
+            leftValue = TakeWorkOperand(a);
+        } else {
+            a = 0;
         }
-        for (int i = s + 1; i <= rangeEnd; ++i) {
-            if (workOperands[i].empty()) continue;
-            rightValue = TextToNumber(workOperands[i]);
-            workOperands[i].clear();
-            break;
-        }
-        resultValue = Operate(op[0], leftValue, rightValue);
-        workOperands[a < 0 ? 0 : a] = NumberToText(resultValue);
+        const int right = workOperandSlots_.After(s);
+        if (right != SlotSet::kNone && right <= rangeEnd) rightValue = TakeWorkOperand(right);
+
+        resultValue = ApplyOperatorToken(op[0], leftValue, rightValue);
+        PutWorkOperand(a, resultValue);
         workOperators[s].clear();
+        workOperatorSlots_.Erase(s);
     }
 }
 

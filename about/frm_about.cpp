@@ -1,0 +1,111 @@
+#include "about/frm_about.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+#include "about/orvane_version.h"
+#include "app/icon.h"
+#include "app/twips.h"
+
+namespace orvane {
+namespace {
+
+// One of the two etched rules across the window; a widget of its own so the
+// window needs no painting code and tests can find it.
+class Rule : public QWidget {
+public:
+    Rule(QWidget* parent, int index, QColor colour, const TwipsRect& rect)
+        : QWidget(parent), colour_(colour) {
+        setObjectName(QStringLiteral("Line1"));
+        setProperty("index", index);
+        setGeometry(TwipsToPixels(rect));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), colour_); }
+
+private:
+    QColor colour_;
+};
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const TwipsRect& rect) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(TwipsToPixels(rect));
+    label->setTextFormat(Qt::PlainText);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    return label;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    // A tool window has a small caption bar and stays out of the taskbar.
+    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+
+    // The client area sits at a fixed place measured from the screen's corner.
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+    setGeometry(QRect(origin, QSize()).translated(TwipsToPixels(2340), TwipsToPixels(1875)));
+    setFixedSize(TwipsToPixels(4785), TwipsToPixels(3000));
+
+    auto* picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(ProgramIconPixmap(devicePixelRatioF()));
+    picIcon->move(TwipsToPixels(240), TwipsToPixels(240));
+    picIcon->adjustSize();  // the picture box takes the picture's size
+
+    lblTitle_ = MakeLabel(this, "lblTitle", QString(), {1050, 240, 2205, 360});
+    lblVersion_ = MakeLabel(this, "lblVersion", QStringLiteral("Ｖｅｒｓｉｏｎ　1.00"),
+                            {1050, 682, 2205, 360});
+    MakeLabel(this, "lblDescription", QStringLiteral("式入力型関数電卓"), {1050, 1125, 2205, 360});
+    new Rule(this, 1, QColor(128, 128, 128), {120, 1680, 5684 - 120, 15});
+    new Rule(this, 0, QColor(255, 255, 255), {120, 1920, 5669 - 120, 30});
+    QLabel* disclaimer =
+        MakeLabel(this, "lblDisclaimer",
+                  QStringLiteral("不具合はbugs@orvane.example.org までメールでお知らせください"),
+                  {120, 2160, 2535, 585});
+    disclaimer->setWordWrap(true);
+
+    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setGeometry(TwipsToPixels(TwipsRect{3120, 2160, 1380, 345}));
+    cmdOK_->setDefault(true);
+    connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::accept);
+    cmdOK_->setFocus(Qt::OtherFocusReason);
+
+    Form_Load();
+}
+
+void frmAbout::Form_Load() {
+    const QString title = QString::fromUtf8(kProgramTitle);
+    setWindowTitle(title + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
+    lblVersion_->setText(QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3")
+                             .arg(kVersionMajor)
+                             .arg(kVersionMinor)
+                             .arg(kVersionRevision));
+    lblTitle_->setText(title);
+}
+
+void frmAbout::reject() {
+    QDialog::reject();
+    close();
+}
+
+void frmAbout::accept() {
+    QDialog::accept();
+    close();
+}
+
+}  // namespace orvane

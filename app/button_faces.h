@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QSize>
+
+#include "app/button_table.h"
+
+namespace orvane {
+
+// The picture a button shows, in device-independent pixels; empty for a
+// button that shows a caption instead.
+QSize FacePictureSize(const ButtonSpec& button);
+
+// The family's background colour, as the face shows it halfway down.
+QColor FaceBackground(const ButtonSpec& button);
+
+// Draws the face at the given device pixel ratio, so that it stays crisp on
+// high-density screens. Not cached; ButtonFace() is what the window uses.
+QImage RenderButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool enabled);
+
+// The face from the cache, rendered on first use. Faces are drawn in code
+// rather than loaded from image files so start-up reads no files and loads no
+// image plugins.
+QPixmap ButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool enabled);
+
+}  // namespace orvane

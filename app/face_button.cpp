@@ -1,0 +1,81 @@
+#include "app/face_button.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include "app/button_faces.h"
+#include "app/twips.h"
+
+namespace orvane {
+
+FaceButton::FaceButton(const ButtonSpec& spec, QWidget* parent)
+    : QAbstractButton(parent), spec_(spec) {
+    setObjectName(QStringLiteral("Command%1").arg(spec.number));
+    if (spec.family == FaceFamily::CaptionOnly) setText(QString::fromUtf8(spec.glyph));
+    if (*spec.tooltip) setToolTip(QString::fromUtf8(spec.tooltip));
+    setAccessibleName(QString::fromUtf8(spec.accessibleName));
+    setFocusPolicy(Qt::StrongFocus);
+    setGeometry(TwipsToPixels(spec.rect));
+}
+
+QSize FaceButton::sizeHint() const { return TwipsToPixels(spec_.rect).size(); }
+
+void FaceButton::paintEvent(QPaintEvent*) {
+    if (spec_.family == FaceFamily::CaptionOnly) {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        option.initFrom(this);
+        option.text = text();
+        if (isDown()) option.state |= QStyle::State_Sunken;
+        painter.drawControl(QStyle::CE_PushButton, option);
+        return;
+    }
+
+    QPainter painter(this);
+    const QPixmap face = ButtonFace(spec_, devicePixelRatioF(), isEnabled());
+    const QSizeF faceSize = face.deviceIndependentSize();
+    QPointF topLeft((width() - faceSize.width()) / 2, (height() - faceSize.height()) / 2);
+    const bool down = isDown();
+    if (down) topLeft += QPointF(1, 1);
+    painter.drawPixmap(topLeft, face);
+
+    const QRectF faceRect(topLeft, faceSize);
+    if (down) {
+        // Sunken: shade the face and draw the shadow on the top and left edges.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 40));
+        painter.drawRoundedRect(faceRect.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+        painter.setPen(QPen(QColor(0, 0, 0, 110), 1.0));
+        painter.drawLine(faceRect.topLeft() + QPointF(2, 1.5),
+                         faceRect.topRight() + QPointF(-2, 1.5));
+        painter.drawLine(faceRect.topLeft() + QPointF(1.5, 2),
+                         faceRect.bottomLeft() + QPointF(1.5, -2));
+    }
+    if (hasFocus()) {
+        // A dotted ring inside the face, drawn twice so it shows on dark and
+        // light faces alike.
+        const QRectF ring = QRectF(rect()).intersected(faceRect).adjusted(3.5, 3.5, -3.5, -3.5);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(255, 255, 255, 200), 1, Qt::SolidLine));
+        painter.drawRect(ring);
+        painter.setPen(QPen(QColor(0, 0, 0, 220), 1, Qt::DotLine));
+        painter.drawRect(ring);
+    }
+}
+
+void FaceButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers().testFlag(Qt::ControlModifier) == false &&
+        event->modifiers().testFlag(Qt::AltModifier) == false) {
+        if (!event->isAutoRepeat()) click();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+}  // namespace orvane

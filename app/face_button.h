@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QAbstractButton>
+
+#include "app/button_table.h"
+
+namespace orvane {
+
+// A keypad button that shows its picture face and no caption. It clicks on
+// Space, and on Enter as desktop users expect of a focused button.
+class FaceButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    FaceButton(const ButtonSpec& spec, QWidget* parent);
+
+    const ButtonSpec& spec() const { return spec_; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    const ButtonSpec& spec_;
+};
+
+}  // namespace orvane

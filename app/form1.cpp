@@ -1,0 +1,203 @@
+#include "app/form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QWindow>
+#include <algorithm>
+#include <vector>
+
+#include "about/frm_about.h"
+#include "app/button_table.h"
+#include "app/face_button.h"
+#include "app/icon.h"
+#include "app/key_table.h"
+#include "app/key_translation.h"
+#include "app/twips.h"
+#include "app/window_fonts.h"
+
+namespace orvane {
+namespace {
+
+// The client area below the menu bar, in twips.
+constexpr int kClientWidth = 8730;
+constexpr int kClientHeight = 2985;
+
+struct DisplaySpec {
+    Label label;
+    TwipsRect rect;
+    const char16_t* initialCaption;
+};
+
+// The displays are created with these captions; start-up replaces them before
+// the window is first shown.
+constexpr std::array<DisplaySpec, 4> kDisplays = {{
+    {Label::Expression, {0, 0, 8295, 380}, u"（式）"},
+    {Label::Answer, {4530, 375, 3765, 375}, u"＝"},
+    {Label::Memory1, {0, 375, 3780, 375}, u""},
+    {Label::Memory2, {0, 750, 3780, 375}, u""},
+}};
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent), calculator_(*this) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Orvane"));
+    setWindowIcon(ProgramIcon());
+    setFont(WindowFont());
+    // Fixed frame: minimize and close, but neither maximize nor resize.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+
+    setCentralWidget(BuildClientArea());
+    BuildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Key preview: the window sees every key before the focused button does.
+    qApp->installEventFilter(this);
+
+    calculator_.Form_Load();
+    findChild<QWidget*>(QStringLiteral("Command1"))->setFocus(Qt::OtherFocusReason);
+}
+
+Form1::~Form1() = default;
+
+frmAbout* Form1::aboutBox() const { return about_; }
+
+QWidget* Form1::BuildClientArea() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, QColor(128, 128, 255));
+    client->setPalette(palette);
+    BuildDisplays(client);
+    BuildButtons(client);
+    return client;
+}
+
+void Form1::BuildDisplays(QWidget* client) {
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, QColor(192, 192, 255));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    for (const DisplaySpec& display : kDisplays) {
+        auto* label = new QLabel(QString::fromUtf16(display.initialCaption), client);
+        label->setObjectName(QStringLiteral("Label%1").arg(static_cast<int>(display.label)));
+        label->setGeometry(TwipsToPixels(display.rect));
+        label->setAutoFillBackground(true);
+        label->setPalette(palette);
+        label->setFont(DisplayFont());
+        // Captions are shown as typed, never as markup; right-justified so the
+        // end of a long expression, where typing happens, stays in view.
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setFocusPolicy(Qt::NoFocus);
+        labels_[static_cast<int>(display.label) - 1] = label;
+    }
+}
+
+void Form1::BuildButtons(QWidget* client) {
+    std::vector<FaceButton*> focusOrder;
+    for (const ButtonSpec& spec : kButtons) {
+        auto* button = new FaceButton(spec, client);
+        if (spec.action == KeyAction::None) {
+            button->setEnabled(false);
+            button->setFocusPolicy(Qt::NoFocus);
+            // The caption-only ones would show a bare control name; they keep
+            // their place in the grid but are not drawn.
+            if (spec.family == FaceFamily::CaptionOnly) button->hide();
+            continue;
+        }
+        const KeyAction action = spec.action;
+        connect(button, &QAbstractButton::clicked, this,
+                [this, action] { calculator_.Perform(action); });
+        focusOrder.push_back(button);
+    }
+    std::stable_sort(
+        focusOrder.begin(), focusOrder.end(),
+        [](const FaceButton* a, const FaceButton* b) { return a->spec().tab < b->spec().tab; });
+    for (std::size_t i = 1; i < focusOrder.size(); ++i) {
+        QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
+    }
+}
+
+void Form1::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    auto addMenu = [bar](const char* name, const QString& caption) {
+        QMenu* menu = bar->addMenu(caption);
+        menu->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+    auto addItem = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
+        QAction* item = menu->addAction(caption);
+        item->setObjectName(QString::fromLatin1(name));
+        connect(item, &QAction::triggered, this, handler);
+        return item;
+    };
+
+    QMenu* file = addMenu("mnuFail", QStringLiteral("ファイル(&F)"));
+    file->addSeparator()->setObjectName(QStringLiteral("mnuSikiri"));
+    addItem(file, "mnuEnd", QStringLiteral("終了(&X)"), [this] { mnuEnd_Click(); });
+
+    QMenu* edit = addMenu("mnuHnensyuu", QStringLiteral("編集(&E)"));
+    addItem(edit, "mnuSikicopy", QStringLiteral("式をコピー(&C)"),
+            [this] { calculator_.Perform(KeyAction::CopyExpression); });
+    addItem(edit, "mnuKotaecopy", QStringLiteral("答えをコピー(&D)"),
+            [this] { calculator_.Perform(KeyAction::CopyAnswer); });
+
+    QMenu* help = addMenu("mnuHelp", QStringLiteral("ヘルプ(&H)"));
+    addItem(help, "mnuVarjyon", QStringLiteral("バージョン情報(&A)"),
+            [this] { mnuVarjyon_Click(); });
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // Every press reaches this window's platform window once, before it is
+    // handed to the focused widget and from there up the parent chain. Taking
+    // it at that first stop sees each press exactly once; the event goes on
+    // unconsumed. While a menu is open its popup owns the keyboard.
+    if (event->type() == QEvent::KeyPress && watched == windowHandle() &&
+        QApplication::activePopupWidget() == nullptr) {
+        Form_KeyDown(*static_cast<QKeyEvent*>(event));
+    }
+    return false;
+}
+
+void Form1::Form_KeyDown(const QKeyEvent& event) {
+    if (const std::optional<VirtualKey> key = TranslateKey(event)) {
+        orvane::Form_KeyDown(calculator_, key->keyCode, key->shift);
+    }
+}
+
+void Form1::ShowCaption(Label label, const std::u16string& caption) {
+    labels_[static_cast<int>(label) - 1]->setText(QString::fromStdU16String(caption));
+}
+
+void Form1::PutOnClipboard(const std::u16string& text) {
+    // Qt reports nothing when the platform refuses the clipboard; it then
+    // keeps its old contents, which is all we want.
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        clipboard->setText(QString::fromStdU16String(text));
+    }
+}
+
+void Form1::mnuEnd_Click() {
+    if (about_) about_->close();
+    close();
+    QCoreApplication::quit();
+}
+
+void Form1::mnuVarjyon_Click() {
+    if (!about_) about_ = new frmAbout(this);
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+}  // namespace orvane

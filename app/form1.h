@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+#include "entry/calculator.h"
+#include "entry/display_sink.h"
+
+class QLabel;
+class QKeyEvent;
+
+namespace orvane {
+
+class frmAbout;
+
+// The calculator window: a thin shell that builds its controls from the
+// button table, hands clicks, previewed keys and menu commands to the
+// engine, and shows what the engine sends back on four labels and the
+// clipboard. It holds no calculator state of its own.
+class Form1 : public QMainWindow, private DisplaySink {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The About box while it is open, else nullptr.
+    frmAbout* aboutBox() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ShowCaption(Label label, const std::u16string& caption) override;
+    void PutOnClipboard(const std::u16string& text) override;
+
+    QWidget* BuildClientArea();
+    void BuildDisplays(QWidget* client);
+    void BuildButtons(QWidget* client);
+    void BuildMenus();
+
+    void Form_KeyDown(const QKeyEvent& event);
+    void mnuEnd_Click();
+    void mnuVarjyon_Click();
+
+    std::array<QLabel*, 4> labels_{};
+    Calculator calculator_;
+    QPointer<frmAbout> about_;
+};
+
+}  // namespace orvane

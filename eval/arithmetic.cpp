@@ -1,0 +1,67 @@
+// The arithmetic behind the function tokens and the binary operators, with
+// every failure detected from the values themselves.
+#include "eval/arithmetic.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
+#include "eval/number_text.h"
+
+namespace orvane {
+
+namespace {
+
+// The degree factor: the double nearest to 0.0174532925199433, one unit in
+// the last place above the double nearest to pi/180. Results at multiples of
+// 90 degrees depend on exactly this value, so it is given by its bits.
+const double kDegree = std::bit_cast<double>(std::uint64_t{0x3F91DF46A2529D3A});
+
+// numerator / sqrt(1 - x*x), the argument of the arctangent in arcsine and arccosine.
+double ArcRatio(double numerator, double x) {
+    const double oneMinusSquare = Checked(-x * x + 1);
+    if (oneMinusSquare < 0) throw BadNumber();
+    return CheckedDivide(numerator, std::sqrt(oneMinusSquare));
+}
+
+double Power(double base, double exponent) {
+    if (base < 0 && exponent != std::trunc(exponent)) throw BadNumber();
+    return Checked(std::pow(base, exponent));
+}
+
+}  // namespace
+
+double ApplyFunctionToken(int n, double x) {
+    const double halfPi = 2 * std::atan(1.0);
+    switch (n) {
+        case 1: return Checked(std::sin(Checked(x * kDegree)));
+        case 2: return Checked(std::cos(Checked(x * kDegree)));
+        case 3: return Checked(std::tan(Checked(x * kDegree)));
+        case 4: return CheckedDivide(std::atan(ArcRatio(x, x)), kDegree);
+        case 5: return CheckedDivide(Checked(std::atan(ArcRatio(-x, x)) + halfPi), kDegree);
+        case 6: return CheckedDivide(std::atan(x), kDegree);
+        case 7: return CheckedDivide(1, std::sin(Checked(x * kDegree)));
+        case 8: return CheckedDivide(1, std::cos(Checked(x * kDegree)));
+        case 9: return CheckedDivide(1, std::tan(Checked(x * kDegree)));
+        default: throw BadNumber();
+    }
+}
+
+double ApplyOperatorToken(char16_t op, double left, double right) {
+    switch (op) {
+        case u'^': return Power(left, right);
+        case u'√': return Power(right, CheckedDivide(1, left));  // left is the root index
+        case u'*': return Checked(right * left);
+        case u'/': return CheckedDivide(left, right);
+        case u'+': return Checked(right + left);
+        case u'-': return Checked(left - right);
+        default: throw BadNumber();
+    }
+}
+
+int FunctionTokenNumber(const std::u16string& token) {
+    if (token.size() != 2 || token[0] != u'K' || token[1] < u'1' || token[1] > u'9') return 0;
+    return token[1] - u'0';
+}
+
+}  // namespace orvane

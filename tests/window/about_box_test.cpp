@@ -1,0 +1,128 @@
+// The About box: one instance at most, its texts after loading, how it closes.
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "about/frm_about.h"
+#include "window_test_support.h"
+
+using namespace orvane;
+using namespace orvane::testing;
+
+class AboutBoxTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        form_ = ShowForm();
+        QVERIFY(form_);
+    }
+    void cleanup() {
+        form_.reset();
+        FlushDeletes();
+    }
+
+    void builtOnlyWhenAskedFor() {
+        QVERIFY(!form_->aboutBox());
+        QVERIFY(form_->findChildren<frmAbout*>().isEmpty());
+    }
+
+    void showsTheLoadedTexts() {
+        frmAbout* about = Open();
+        QVERIFY(about);
+        QCOMPARE(about->windowTitle(), QStringLiteral("Orvaneのﾊﾞｰｼﾞｮﾝ情報"));
+        QCOMPARE(Text(*about, "lblTitle"), QStringLiteral("Orvane"));
+        QCOMPARE(Text(*about, "lblVersion"), QStringLiteral("ﾊﾞｰｼﾞｮﾝ " ORVANE_EXPECTED_VERSION));
+        QCOMPARE(Text(*about, "lblDescription"), QStringLiteral("式入力型関数電卓"));
+        QVERIFY(Text(*about, "lblDisclaimer").contains(QStringLiteral("@")));
+        auto* ok = Child<QPushButton>(*about, "cmdOK");
+        QCOMPARE(ok->text(), QStringLiteral("OK"));
+        QVERIFY(ok->isDefault());
+        QCOMPARE(QApplication::focusWidget(), ok);
+        QVERIFY(!Child<QLabel>(*about, "picIcon")->pixmap().isNull());
+        QCOMPARE(Child(*about, "picIcon")->size(), QSize(32, 32));
+    }
+
+    void isAModelessToolWindowAtItsPlace() {
+        frmAbout* about = Open();
+        QVERIFY(about);
+        QCOMPARE(about->windowType(), Qt::Tool);
+        QVERIFY(!about->isModal());
+        const QPoint screenOrigin = about->screen()->geometry().topLeft();
+        QCOMPARE(about->geometry(), QRect(screenOrigin + QPoint(156, 125), QSize(319, 200)));
+        QCOMPARE(about->minimumSize(), about->maximumSize());
+        // The main window keeps working while it is open.
+        Press(*form_, Qt::Key_4);
+        QCOMPARE(Caption(*form_, 1), QStringLiteral("4"));
+    }
+
+    void openingTwiceKeepsOneWindowWithoutReloading() {
+        frmAbout* first = Open();
+        QVERIFY(first);
+        Child<QLabel>(*first, "lblTitle")->setText(QStringLiteral("changed"));
+        frmAbout* second = Open();
+        QCOMPARE(second, first);
+        QCOMPARE(form_->findChildren<frmAbout*>().size(), 1);
+        QCOMPARE(Text(*second, "lblTitle"), QStringLiteral("changed"));
+    }
+
+    void okClosesItAndTheNextOpenLoadsAfresh() {
+        QPointer<frmAbout> first = Open();
+        QVERIFY(first);
+        Child<QLabel>(*first, "lblTitle")->setText(QStringLiteral("changed"));
+        QTest::mouseClick(Child<QPushButton>(*first, "cmdOK"), Qt::LeftButton);
+        FlushDeletes();
+        QVERIFY(!first);
+        QVERIFY(!form_->aboutBox());
+        frmAbout* second = Open();
+        QVERIFY(second);
+        QCOMPARE(Text(*second, "lblTitle"), QStringLiteral("Orvane"));
+    }
+
+    void keysClose_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    }
+    void keysClose() {
+        QFETCH(int, key);
+        QPointer<frmAbout> about = Open();
+        QVERIFY(about);
+        about->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QTest::keyClick(about->windowHandle(), Qt::Key(key));
+        FlushDeletes();
+        QVERIFY(!about);
+        // The key went to the About box, not to the calculator behind it.
+        QCOMPARE(Caption(*form_, 1), QStringLiteral("式"));
+    }
+
+    void exitClosesItAndTheWindow() {
+        QPointer<frmAbout> about = Open();
+        QVERIFY(about);
+        Child<QAction>(*form_, "mnuEnd")->trigger();
+        FlushDeletes();
+        QVERIFY(!about);
+        QVERIFY(!form_->isVisible());
+    }
+
+private:
+    frmAbout* Open() {
+        Child<QAction>(*form_, "mnuVarjyon")->trigger();
+        frmAbout* about = form_->aboutBox();
+        if (!about || !QTest::qWaitForWindowExposed(about)) return nullptr;
+        return about;
+    }
+    static QString Text(const QWidget& about, const char* name) {
+        auto* label = Child<QLabel>(about, QString::fromLatin1(name));
+        return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+    }
+
+    std::unique_ptr<Form1> form_;
+};
+
+QTEST_MAIN(AboutBoxTest)
+#include "about_box_test.moc"

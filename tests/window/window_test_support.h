@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QWindow>
+#include <memory>
+
+#include "app/form1.h"
+
+namespace orvane::testing {
+
+// A fresh calculator window, shown and active, as the user first sees it.
+inline std::unique_ptr<Form1> ShowForm() {
+    auto form = std::make_unique<Form1>();
+    form->show();
+    form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form.get())) return nullptr;
+    return form;
+}
+
+inline QString Caption(const QWidget& form, int label) {
+    const auto* display = form.findChild<QLabel*>(QStringLiteral("Label%1").arg(label));
+    return display ? display->text() : QStringLiteral("<no Label%1>").arg(label);
+}
+
+template <typename T = QWidget>
+T* Child(const QObject& parent, const QString& name) {
+    return parent.findChild<T*>(name);
+}
+
+// Presses a key the way the platform delivers it: to the window first.
+inline void Press(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(window.windowHandle(), key, modifiers);
+}
+
+// Lets closed windows that delete themselves finish doing so.
+inline void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+}  // namespace orvane::testing
