@@ -9,22 +9,36 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ pkg-config \
             libgtest-dev libgmock-dev \
             qt6-base-dev libqt6svg6 qt6-svg-dev \
-            fonts-ipafont-gothic xvfb xauth
+            fonts-ipafont-gothic xvfb xauth \
+            desktop-file-utils appstream libfontconfig-dev
 
 # The fuzzer needs clang with its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev libfuzzer-14-dev
 FUZZ_SECONDS ?= 60
 
+# `make bench-startup` only: the X tools, the fonts xcalc asks for, a session
+# bus, and the calculators Orvane is compared with.
+BENCH_PACKAGES := xvfb libx11-dev gcc dbus-daemon xfonts-base xfonts-75dpi xfonts-100dpi \
+                  xbitmaps x11-apps galculator speedcrunch kcalc qalculate-gtk
+
+# `make package` needs dpkg-shlibdeps and file; `make check-package` debootstrap.
+PACKAGE_PACKAGES := dpkg-dev file
+CHECK_PACKAGE_PACKAGES := debootstrap
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps configure build run test sanitize fuzz clean
+.PHONY: all deps fuzz-deps package-deps check-package-deps bench-deps configure build run test \
+        sanitize fuzz package check-package bench-startup clean
 
 all: build
 
 # Installs only the packages that are not installed yet; nothing when all are.
 deps: WANTED = $(PACKAGES)
 fuzz-deps: WANTED = $(FUZZ_PACKAGES)
-deps fuzz-deps:
+package-deps: WANTED = $(PACKAGE_PACKAGES)
+check-package-deps: WANTED = $(CHECK_PACKAGE_PACKAGES)
+bench-deps: WANTED = $(BENCH_PACKAGES)
+deps fuzz-deps package-deps check-package-deps bench-deps:
 	@missing=$$(for p in $(WANTED); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; \
 	  done); \
@@ -47,6 +61,21 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# A Debian package of the program with its desktop entry, icons and metainfo,
+# in $(BUILD_DIR)/orvane_VERSION_ARCH.deb.
+package: build package-deps
+	cd $(BUILD_DIR) && cpack -G DEB
+
+# Installs that package into a fresh Debian 12 root (debootstrap) and starts
+# the program there from its desktop entry. Needs root and the Debian archive.
+check-package: package check-package-deps
+	$(SUDO) tools/check_package.sh $$(ls -t $(BUILD_DIR)/orvane_*.deb | head -n1)
+
+# Time to window and memory of Orvane and of other calculators, on a private
+# X server; ROUNDS=15 by default.
+bench-startup: build bench-deps
+	tools/bench/startup $(BUILD_DIR)/orvane
 
 # The whole suite once more, built with AddressSanitizer and UBSan.
 sanitize: deps

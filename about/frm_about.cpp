@@ -65,6 +65,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     picIcon->setPixmap(ProgramIconPixmap(devicePixelRatioF()));
     picIcon->move(TwipsToPixels(240), TwipsToPixels(240));
     picIcon->adjustSize();  // the picture box takes the picture's size
+    picIcon->setAccessibleName(QStringLiteral("Orvane icon"));
 
     lblTitle_ = MakeLabel(this, "lblTitle", QString(), {1050, 240, 2205, 360});
     lblVersion_ = MakeLabel(this, "lblVersion", QStringLiteral("Ｖｅｒｓｉｏｎ　1.00"),

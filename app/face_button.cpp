@@ -5,6 +5,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "app/button_descriptions.h"
 #include "app/button_faces.h"
 #include "app/twips.h"
 
@@ -16,6 +17,7 @@ FaceButton::FaceButton(const ButtonSpec& spec, QWidget* parent)
     if (spec.family == FaceFamily::CaptionOnly) setText(QString::fromUtf8(spec.glyph));
     if (*spec.tooltip) setToolTip(QString::fromUtf8(spec.tooltip));
     setAccessibleName(QString::fromUtf8(spec.accessibleName));
+    setAccessibleDescription(QString::fromUtf8(DescribeButton(spec.number)));
     setFocusPolicy(Qt::StrongFocus);
     setGeometry(TwipsToPixels(spec.rect));
 }

@@ -13,6 +13,7 @@
 
 #include "about/frm_about.h"
 #include "app/button_table.h"
+#include "app/display_accessible.h"
 #include "app/face_button.h"
 #include "app/icon.h"
 #include "app/key_table.h"
@@ -98,6 +99,7 @@ void Form1::BuildDisplays(QWidget* client) {
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setFocusPolicy(Qt::NoFocus);
+        MakeDisplayAccessible(label, display.label);
         labels_[static_cast<int>(display.label) - 1] = label;
     }
 }
@@ -176,7 +178,7 @@ void Form1::Form_KeyDown(const QKeyEvent& event) {
 }
 
 void Form1::ShowCaption(Label label, const std::u16string& caption) {
-    labels_[static_cast<int>(label) - 1]->setText(QString::fromStdU16String(caption));
+    SetDisplayCaption(labels_[static_cast<int>(label) - 1], QString::fromStdU16String(caption));
 }
 
 void Form1::PutOnClipboard(const std::u16string& text) {

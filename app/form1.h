@@ -27,6 +27,10 @@ public:
     // The About box while it is open, else nullptr.
     frmAbout* aboutBox() const;
 
+    // The engine behind the window, read-only: tests check its record and
+    // compare its captions with what the labels show.
+    const Calculator& calculator() const { return calculator_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,33 +1,39 @@
 #include "app/icon.h"
 
-#include <array>
+#include <QImage>
+
+#include "app/icon_pixels.h"
 
 namespace orvane {
 namespace {
 
-constexpr std::array<int, 7> kIconSizes = {16, 24, 32, 48, 64, 128, 256};
-
-QString IconFile(int size) { return QStringLiteral(":/icons/orvane-%1.png").arg(size); }
+// The picture of one size, straight from the pixels built into the program:
+// no file is read, nothing is decoded, and the pixmap shares the pixels.
+QPixmap IconPixmap(const IconPixels& icon) {
+    const QImage image(reinterpret_cast<const uchar*>(icon.pixels), icon.size, icon.size,
+                       QImage::Format_ARGB32_Premultiplied);
+    return QPixmap::fromImage(image, Qt::NoFormatConversion);
+}
 
 }  // namespace
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (int size : kIconSizes) icon.addFile(IconFile(size), QSize(size, size));
+    for (int i = 0; i < kIconPixelsCount; ++i) icon.addPixmap(IconPixmap(kIconPixels[i]));
     return icon;
 }
 
 QPixmap ProgramIconPixmap(qreal devicePixelRatio) {
     const int wanted = qRound(32 * devicePixelRatio);
-    int chosen = kIconSizes.back();
-    for (int size : kIconSizes) {
-        if (size >= wanted) {
-            chosen = size;
+    const IconPixels* chosen = &kIconPixels[kIconPixelsCount - 1];
+    for (int i = 0; i < kIconPixelsCount; ++i) {
+        if (kIconPixels[i].size >= wanted) {
+            chosen = &kIconPixels[i];
             break;
         }
     }
-    QPixmap pixmap(IconFile(chosen));
-    if (chosen != wanted) {
+    QPixmap pixmap = IconPixmap(*chosen);
+    if (chosen->size != wanted) {
         pixmap = pixmap.scaled(wanted, wanted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
     pixmap.setDevicePixelRatio(devicePixelRatio);

@@ -6,7 +6,8 @@
 namespace orvane {
 
 // The program's icon, pre-rendered at build time from assets/orvane.svg in
-// several sizes so that nothing vector-related is loaded at start-up.
+// several sizes and built into the program as pixels, so that start-up loads
+// nothing vector-related, decodes no image and loads no image plugin.
 QIcon ProgramIcon();
 
 // The 32x32 picture (at the given device pixel ratio) for the About box.

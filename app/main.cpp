@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "app/deferred_icon_style.h"
+#include "app/font_configuration.h"
 #include "app/form1.h"
 
 namespace {
@@ -27,7 +29,11 @@ int main(int argc, char** argv) {
                      argc > 0 ? argv[0] : "build/orvane");
         return 1;
     }
+    orvane::LoadFontConfiguration();
     QApplication app(argc, argv);
+    QApplication::setStyle(new orvane::DeferredIconStyle(QApplication::style()));
+    // Ties the window to its desktop entry, for its icon and name on Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
     orvane::Form1 form;
     form.show();
     return app.exec();

@@ -26,6 +26,7 @@ void Calculator::ClearAll() {
     openParens.reset();
     operands.reset();
     operators.reset();
+    tokenSlots_ = {};
     workCloseParens.reset();
     workOpenParens.reset();
     workOperands.reset();

@@ -47,6 +47,7 @@ void Calculator::RecallMemory(const Text& memory, const Text& plainToken,
         constMarks.resizeTo(slotIndex);
         constMarks[slotIndex] = 2;
     } else if (entryCase == 2) {
+        const Integer minusLength = NegatedConstantPrefixLength();
         double negated = 0;
         try {
             negated = TextToNumber(memory) * -1;
@@ -57,7 +58,7 @@ void Calculator::RecallMemory(const Text& memory, const Text& plainToken,
         exprText += negatedToken;
         SetLabel1(exprText);
         constMarks.resizeTo(slotIndex);
-        constMarks[slotIndex] = 5;
+        constMarks[slotIndex] = static_cast<Integer>(minusLength + 3);  // (-M1)
         pendingMinus = 0;  // the ")" owed to the unary minus is written
     }
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "entry/calculator_state.h"
 #include "entry/display_sink.h"
@@ -73,6 +74,7 @@ private:
     void AppendPoint();
     void CheckPi();
     void AppendPi();
+    Integer NegatedConstantPrefixLength() const;
 
     // Operators and parentheses.
     void CloseNumber();
@@ -114,7 +116,7 @@ private:
     void ReducePowers();
     void ReduceMulDiv();
     void ReduceAddSub();
-    void Reduce(const Text& first, const Text& second);
+    void Reduce(char16_t first, char16_t second);
     double TakeWorkOperand(int slot);
     void PutWorkOperand(int slot, double value);
 
@@ -133,6 +135,14 @@ private:
     // already used up instead of walking over it.
     SlotSet workOperandSlots_;
     SlotSet workOperatorSlots_;
+
+    // The slots of the tokens of each kind, oldest first, so that trimming an
+    // entry array after a token is removed finds the previous token of that
+    // kind at once instead of searching for it.
+    struct TokenSlots {
+        std::vector<Integer> operands, operators, openParens, closeParens;
+    } tokenSlots_;
+    void StoreToken(SlotArray<Text>& slots, std::vector<Integer>& positions, const Text& token);
 };
 
 }  // namespace orvane

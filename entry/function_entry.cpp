@@ -9,8 +9,7 @@ void Calculator::AddFunction(const Text& token, const Text& name) {
     ++slotIndex;
     funcNameLens.resizeTo(slotIndex);
     funcNameLens[slotIndex] = static_cast<Integer>(name.size());
-    operators.resizeTo(slotIndex);
-    operators[slotIndex] = token;
+    StoreToken(operators, tokenSlots_.operators, token);
     exprText += name;
 }
 

@@ -137,22 +137,26 @@ private:
 
     void CheckLengthRecords() {
         // The constant being typed is marked with the characters it takes at
-        // the end of the expression. A negated constant closes the "(-" of
-        // its minus, which an evaluation may already have closed before it.
+        // the end of the expression, the "(-" of a negated one included (and
+        // the ")" an evaluation may have written after a lone minus).
         const Integer mark = MarkAtSlotIndex();
         if (mark > 0) {
             const Text& e = s_.exprText;
+            const auto memory = [&](const Text& before, const Text& after) {
+                return EndsWith(e, before + u"M1" + after) || EndsWith(e, before + u"M2" + after);
+            };
             const bool matches = (mark == 1 && EndsWith(e, u"π")) ||
-                                 (mark == 4 && EndsWith(e, u"π)")) ||
-                                 (mark == 2 && (EndsWith(e, u"M1") || EndsWith(e, u"M2"))) ||
-                                 (mark == 5 && (EndsWith(e, u"M1)") || EndsWith(e, u"M2)")));
+                                 (mark == 4 && EndsWith(e, u"(-π)")) ||
+                                 (mark == 5 && (EndsWith(e, u"(-)π)") || memory(u"(-", u")"))) ||
+                                 (mark == 2 && memory(u"", u"")) ||
+                                 (mark == 6 && memory(u"(-)", u")"));
             if (!matches) Fail("constant mark ", mark, " but the expression ends '", ToUtf8(s_.exprText), "'");
             if (s_.curNumber.empty()) Fail("constant mark ", mark, " with no number being typed");
             if (s_.pendingMinus != 0) Fail("a constant with a pending minus");
         }
         for (int i = 0; i <= s_.constMarks.upper(); ++i) {
             const Integer m = s_.constMarks[i];
-            if (m != 0 && m != 1 && m != 2 && m != 4 && m != 5) Fail("constMarks(", i, ") is ", m);
+            if (m != 0 && m != 1 && m != 2 && m != 4 && m != 5 && m != 6) Fail("constMarks(", i, ") is ", m);
             if (m > 0 && i > s_.slotIndex) Fail("constMarks(", i, ") is set above the slot index");
             if (m > 0 && i < s_.slotIndex && s_.operands.at_or_empty(i + 1).empty()) {
                 Fail("constMarks(", i, ") is set but slot ", i + 1, " holds no number");

@@ -73,12 +73,13 @@ void Calculator::PiKey() {
         SetLabel1(exprText);
         constMarks[slotIndex] = 1;
     } else if (entryCase == 2) {
+        const Integer minusLength = NegatedConstantPrefixLength();
         curNumber = NumberToText(std::atan(1.0) * -4);
         AppendPi();
         exprText += u")";  // closes the "(-" of the unary minus at once
         pendingMinus = 0;
         SetLabel1(exprText);
-        constMarks[slotIndex] = 4;
+        constMarks[slotIndex] = static_cast<Integer>(minusLength + 2);  // (-π)
     }
 }
 
@@ -87,6 +88,14 @@ void Calculator::CheckPi() {
     if (curNumber.empty()) entryCase = 1;
     if (curNumber == u"-") entryCase = 2;
     if (closeParens.upper() == slotIndex && slotIndex > 0) entryCase = 0;
+}
+
+Integer Calculator::NegatedConstantPrefixLength() const {
+    // "(-", or "(-)" when an evaluation has already written the ")" owed to
+    // the lone minus. Backspace takes the negated constant away with its
+    // minus, so the mark must cover that ")" too, or the display would keep
+    // a stray "(" that no token stands for.
+    return static_cast<Integer>(!exprText.empty() && exprText.back() == u')' ? 3 : 2);
 }
 
 void Calculator::AppendPi() {

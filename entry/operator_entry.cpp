@@ -3,20 +3,27 @@
 
 namespace orvane {
 
+// Grows the array of the token's kind to the slot index and stores the token
+// at the slot index.
+void Calculator::StoreToken(SlotArray<Text>& slots, std::vector<Integer>& positions, const Text& token) {
+    slots.resizeTo(slotIndex);
+    slots[slotIndex] = token;
+    positions.push_back(slotIndex);
+}
+
 void Calculator::CloseNumber() {
     ++slotIndex;
-    operands.resizeTo(slotIndex);
-    operands[slotIndex] = curNumber;
+    StoreToken(operands, tokenSlots_.operands, curNumber);
     curNumber.clear();
     pointCount = 0;
 }
 
 void Calculator::AddOperator(const Text& op) {
     ++slotIndex;
-    operators.resizeTo(slotIndex);
-    operators[slotIndex] = op;
+    StoreToken(operators, tokenSlots_.operators, op);
     if (pendingMinus == 1) {
-        exprText += u")" + op;  // closes the "(-" of a unary minus
+        exprText += u')';  // closes the "(-" of a unary minus
+        exprText += op;
         pendingMinus = 0;
     } else {
         exprText += op;
@@ -33,16 +40,14 @@ void Calculator::AddRoot() { AddOperator(u"√"); }
 void Calculator::AddOpenParen() {
     ++slotIndex;
     ++openCount;
-    openParens.resizeTo(slotIndex);
-    openParens[slotIndex] = u"(";
+    StoreToken(openParens, tokenSlots_.openParens, u"(");
     exprText += u"(";
 }
 
 void Calculator::AddCloseParen() {
     ++slotIndex;
     ++closeCount;
-    closeParens.resizeTo(slotIndex);
-    closeParens[slotIndex] = u")";
+    StoreToken(closeParens, tokenSlots_.closeParens, u")");
     if (pendingMinus == 1) {
         exprText += u"))";
         pendingMinus = 0;
@@ -52,7 +57,7 @@ void Calculator::AddCloseParen() {
 }
 
 void Calculator::StartNegative() {
-    curNumber = u"-";
+    curNumber.assign(1, u'-');
     exprText += u"(-";
     pendingMinus = 1;
 }

@@ -1,6 +1,4 @@
 // The evaluate key: readiness check, the work copy, and reopening the number.
-#include <algorithm>
-
 #include "entry/calculator.h"
 
 namespace orvane {
@@ -8,17 +6,20 @@ namespace orvane {
 namespace {
 
 // Shrinks an entry slot array to end at its last token at or below
-// lastSlot. Elements above the array's own upper bound are empty by
-// definition, so the search may start at the lower of the two.
-void TrimToLastToken(SlotArray<Text>& slots, int lastSlot) {
-    int i = std::min(lastSlot, slots.upper());
-    while (i > 0 && slots[i].empty()) --i;
-    slots.resizeTo(i < 0 ? 0 : i);
+// lastSlot. The tokens beyond it are exactly the positions dropped here, so
+// emptying those leaves everything above the new bound empty.
+void TrimToLastToken(SlotArray<Text>& slots, std::vector<Integer>& positions, int lastSlot) {
+    while (!positions.empty() &&
+           (positions.back() > lastSlot || slots.at_or_empty(positions.back()).empty())) {
+        if (positions.back() <= slots.upper()) slots[positions.back()].clear();
+        positions.pop_back();
+    }
+    slots.truncateTo(positions.empty() ? 0 : positions.back());
 }
 
 void CopyPadded(SlotArray<Text>& work, const SlotArray<Text>& source, int lastSlot) {
+    work = source;  // reuses the work array's own storage where it can
     work.resizeTo(lastSlot);
-    for (int i = 0; i <= lastSlot; ++i) work[i] = source.at_or_empty(i);
 }
 
 }  // namespace
@@ -83,10 +84,10 @@ void Calculator::CopyToWorkArrays() {
 }
 
 void Calculator::TrimSlotArrays() {
-    TrimToLastToken(closeParens, slotIndex);
-    TrimToLastToken(openParens, slotIndex);
-    TrimToLastToken(operands, slotIndex);
-    TrimToLastToken(operators, slotIndex);
+    TrimToLastToken(closeParens, tokenSlots_.closeParens, slotIndex);
+    TrimToLastToken(openParens, tokenSlots_.openParens, slotIndex);
+    TrimToLastToken(operands, tokenSlots_.operands, slotIndex);
+    TrimToLastToken(operators, tokenSlots_.operators, slotIndex);
 }
 
 }  // namespace orvane

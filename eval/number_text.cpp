@@ -10,8 +10,6 @@ namespace orvane {
 
 namespace {
 
-std::u16string Widen(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
-
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // Accepts: optional "-", digits with at most one "." and at least one digit,
@@ -61,54 +59,92 @@ std::u16string NumberToText(double value) {
     if (value == 0) return u"0";  // negative zero too
     if (!std::isfinite(value)) return std::isnan(value) ? u"NaN" : (value < 0 ? u"-Inf" : u"Inf");
 
-    // Scientific form with 15 significant digits, rounded from the exact
-    // binary value: "-d.dddddddddddddde+XXX". Locale-independent.
-    char buffer[40];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    std::string sci(buffer, result.ptr);
+    std::u16string out;
+    if (value < 0) out += u'-';
 
-    std::string sign;
-    if (sci[0] == '-') {
-        sign = "-";
-        sci.erase(0, 1);
+    // Whole numbers below 10^15 are exact in a double and print as they are.
+    const double magnitude = std::fabs(value);
+    if (magnitude < 1e15 && magnitude == std::trunc(magnitude)) {
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(magnitude)).ptr;
+        out.append(digits, end);
+        return out;
     }
-    const std::size_t e = sci.find('e');
-    const int exponent = std::stoi(sci.substr(e + 1));
-    std::string digits = sci.substr(0, 1) + sci.substr(2, e - 2);  // 15 digits, no point
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
-    std::string out;
+    // Scientific form with 15 significant digits, rounded from the exact
+    // binary value: "d.dddddddddddddde+XXX". Locale-independent.
+    char sci[40];
+    const char* const sciEnd = std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific, 14).ptr;
+    const char* e = sci;
+    while (*e != 'e') ++e;
+    int exponent = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), sciEnd, exponent);
+
+    // The 15 significant digits without the point, trailing zeros dropped.
+    char digits[16];
+    int count = 0;
+    digits[count++] = sci[0];
+    for (const char* d = sci + 2; d < e; ++d) digits[count++] = *d;
+    while (count > 1 && digits[count - 1] == '0') --count;
+
     if (exponent < -4 || exponent >= 15) {
-        out = digits.substr(0, 1);
-        if (digits.size() > 1) out += "." + digits.substr(1);
-        std::string magnitude = std::to_string(exponent < 0 ? -exponent : exponent);
-        if (magnitude.size() < 2) magnitude = "0" + magnitude;
-        out += std::string("E") + (exponent < 0 ? "-" : "+") + magnitude;
+        out += static_cast<char16_t>(digits[0]);
+        if (count > 1) {
+            out += u'.';
+            out.append(digits + 1, digits + count);
+        }
+        out += exponent < 0 ? u"E-" : u"E+";
+        const int absExponent = exponent < 0 ? -exponent : exponent;
+        if (absExponent < 10) out += u'0';
+        char exponentDigits[8];
+        out.append(exponentDigits, std::to_chars(exponentDigits, exponentDigits + 8, absExponent).ptr);
     } else if (exponent < 0) {
-        out = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        out += u"0.";
+        out.append(static_cast<std::size_t>(-exponent - 1), u'0');
+        out.append(digits, digits + count);
     } else {
-        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= integerDigits) {
-            out = digits + std::string(integerDigits - digits.size(), '0');
-        } else {
-            out = digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
+        const int integerDigits = exponent + 1;
+        for (int i = 0; i < integerDigits; ++i) out += static_cast<char16_t>(i < count ? digits[i] : '0');
+        if (count > integerDigits) {
+            out += u'.';
+            out.append(digits + integerDigits, digits + count);
         }
     }
-    return Widen(sign + out);
+    return out;
 }
 
 double TextToNumber(const std::u16string& text) {
     if (!IsNumberText(text)) throw BadNumber();
-    const std::string ascii(text.begin(), text.end());
+
+    // Up to 15 plain digits are exact in a double: no parsing needed.
+    const bool negative = text[0] == u'-';
+    if (text.size() - negative <= 15 && text.find_first_of(u".E") == std::u16string::npos) {
+        long long whole = 0;
+        for (std::size_t i = negative; i < text.size(); ++i) whole = whole * 10 + (text[i] - u'0');
+        const auto value = static_cast<double>(whole);
+        return negative ? -value : value;
+    }
+
+    // The grammar admits only ASCII, so narrowing is exact.
+    char small[64];
+    std::string large;
+    char* ascii = small;
+    if (text.size() > sizeof small) {
+        large.resize(text.size());
+        ascii = large.data();
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) ascii[i] = static_cast<char>(text[i]);
+    const char* const end = ascii + text.size();
+
     double value = 0;
-    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    const auto result = std::from_chars(ascii, end, value);
     if (result.ec == std::errc::result_out_of_range) {
         // Too small for a double reads as zero, as an underflowing sum would;
         // too large is an overflow.
-        if (!HasNegativeDecimalExponent(ascii)) throw BadNumber();
-        return ascii[0] == '-' ? -0.0 : 0.0;
+        if (!HasNegativeDecimalExponent(std::string(ascii, text.size()))) throw BadNumber();
+        return negative ? -0.0 : 0.0;
     }
-    if (result.ec != std::errc() || result.ptr != ascii.data() + ascii.size()) throw BadNumber();
+    if (result.ec != std::errc() || result.ptr != end) throw BadNumber();
     return value;
 }
 

@@ -6,9 +6,9 @@
 
 namespace orvane {
 
-void Calculator::ReducePowers() { Reduce(u"^", u"√"); }
-void Calculator::ReduceMulDiv() { Reduce(u"*", u"/"); }
-void Calculator::ReduceAddSub() { Reduce(u"+", u"-"); }
+void Calculator::ReducePowers() { Reduce(u'^', u'√'); }
+void Calculator::ReduceMulDiv() { Reduce(u'*', u'/'); }
+void Calculator::ReduceAddSub() { Reduce(u'+', u'-'); }
 
 double Calculator::TakeWorkOperand(int slot) {
     const double value = TextToNumber(workOperands[slot]);
@@ -23,13 +23,14 @@ void Calculator::PutWorkOperand(int slot, double value) {
     workOperandSlots_.Insert(slot);
 }
 
-void Calculator::Reduce(const Text& first, const Text& second) {
+void Calculator::Reduce(char16_t first, char16_t second) {
     workOperators.resizeTo(slotIndex);
     const int end = rangeEnd;
     for (int s = workOperatorSlots_.After(rangeStart - 1); s != SlotSet::kNone && s <= end;
          s = workOperatorSlots_.After(s)) {
-        const Text& op = workOperators[s];
-        if (op != first && op != second) continue;
+        const Text& token = workOperators[s];
+        if (token.size() != 1 || (token[0] != first && token[0] != second)) continue;
+        const char16_t op = token[0];
 
         // The left operand is searched down to slot 1, past the start of the
         // range if need be; with none, the result lands in slot 0 and the
@@ -43,7 +44,7 @@ void Calculator::Reduce(const Text& first, const Text& second) {
         const int right = workOperandSlots_.After(s);
         if (right != SlotSet::kNone && right <= rangeEnd) rightValue = TakeWorkOperand(right);
 
-        resultValue = ApplyOperatorToken(op[0], leftValue, rightValue);
+        resultValue = ApplyOperatorToken(op, leftValue, rightValue);
         PutWorkOperand(a, resultValue);
         workOperators[s].clear();
         workOperatorSlots_.Erase(s);

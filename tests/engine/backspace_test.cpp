@@ -301,5 +301,30 @@ TEST(ClearAll, FreshEntryWorksAfterwards) {
     EXPECT_EQ(pad.answer(), "8");
 }
 
+// After an evaluation has written the ")" of a lone minus, a negated
+// constant typed next still goes in one backspace together with its minus
+// and that ")", leaving the display in step with the tokens.
+TEST(Backspace, NegatedConstantAfterAnEvaluatedLoneMinus) {
+    const struct {
+        const char* keys;
+        const char* shown;
+    } cases[] = {
+        {"2 + - = π", "2+(-)π)"},
+        {"5 + 1 = S1 AC 2 + - = M1", "2+(-)M1)"},
+    };
+    for (const auto& c : cases) {
+        Keypad pad;
+        pad.Press(c.keys);
+        ASSERT_EQ(pad.expression(), c.shown) << c.keys;
+        pad.Press("BS");
+        EXPECT_EQ(pad.expression(), "2+") << c.keys;
+        EXPECT_EQ(ToUtf8(pad.state().curNumber), "") << c.keys;
+        EXPECT_EQ(pad.state().slotIndex, 2) << c.keys;
+        pad.Press("BS BS");
+        EXPECT_EQ(pad.expression(), "") << c.keys;
+        EXPECT_EQ(pad.state().slotIndex, 0) << c.keys;
+    }
+}
+
 }  // namespace
 }  // namespace orvane::testing

@@ -68,19 +68,19 @@ TEST(EvaluationMatchesReference, OnLongStructuredExpressions) {
     } cases[] = {
         {"nested groups", [] {
              std::string k;
-             for (int i = 0; i < 3000; ++i) k += "( ";
+             for (int i = 0; i < 1000; ++i) k += "( ";
              k += "1 ";
-             for (int i = 0; i < 3000; ++i) k += "+ 2 ) ";
+             for (int i = 0; i < 1000; ++i) k += "+ 2 ) ";
              return k;
          }()},
         {"sibling groups", [] {
              std::string k = "1 ";
-             for (int i = 0; i < 2000; ++i) k += "+ ( 2 * 3 - Sin 30 ) ";
+             for (int i = 0; i < 500; ++i) k += "+ ( 2 * 3 - Sin 30 ) ";
              return k;
          }()},
         {"mixed precedence", [] {
              std::string k = "1 ";
-             for (int i = 0; i < 2000; ++i) k += "+ 2 * 3 ^ 2 / Cos 60 - 2 √ 16 ";
+             for (int i = 0; i < 400; ++i) k += "+ 2 * 3 ^ 2 / Cos 60 - 2 √ 16 ";
              return k;
          }()},
         {"failure deep inside", [] {

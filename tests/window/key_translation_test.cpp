@@ -3,13 +3,62 @@
 // whichever physical key and Shift state produced it.
 #include "app/key_translation.h"
 
+#include <QAbstractButton>
+#include <QKeyEvent>
 #include <QTest>
 
 #include "app/key_table.h"
+#include "window_test_support.h"
 
 using namespace orvane;
+using namespace orvane::testing;
 
 Q_DECLARE_METATYPE(orvane::KeyAction)
+
+namespace {
+
+// A key press as X11 delivers it on one layout: the Qt key and text, the
+// modifiers, the X keycode of the physical key and its keysym.
+struct LayoutKey {
+    int key;
+    const char* text;
+    Qt::KeyboardModifiers modifiers;
+    quint32 scanCode;
+    quint32 keysym;
+
+    QKeyEvent Event() const {
+        const quint32 nativeModifiers =
+            (modifiers & Qt::ShiftModifier ? 0x1 : 0) |
+            (modifiers & Qt::KeypadModifier ? 0x10 : 0);  // Shift, NumLock
+        return QKeyEvent(QEvent::KeyPress, key, modifiers, scanCode, keysym, nativeModifiers,
+                         QString::fromUtf8(text));
+    }
+};
+
+constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
+constexpr Qt::KeyboardModifiers kShift = Qt::ShiftModifier;
+constexpr Qt::KeyboardModifiers kKeypad = Qt::KeypadModifier;
+
+// Physical keys (X keycodes, evdev) that the two layouts label differently.
+constexpr quint32 kKey6 = 15, kKey8 = 17, kKey9 = 18, kKey0 = 19, kKeyMinus = 20, kKeyEqual = 21;
+constexpr quint32 kKeySemicolon = 47, kKeyApostrophe = 48, kKeyPeriod = 60, kKeySlash = 61;
+
+// The main-block digit d: the same key, unshifted, on both layouts.
+LayoutKey Digit(int d) {
+    static const char* const texts[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    return {Qt::Key_0 + d, texts[d], kNone, d == 0 ? kKey0 : quint32(9 + d), quint32(0x30 + d)};
+}
+
+// The keypad digit d with NumLock on.
+LayoutKey KeypadDigit(int d) {
+    static const char* const texts[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    static const quint32 codes[] = {90, 87, 88, 89, 83, 84, 85, 79, 80, 81};
+    return {Qt::Key_0 + d, texts[d], kKeypad, codes[d], quint32(0xffb0 + d)};
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(LayoutKey)
 
 class KeyTranslationTest : public QObject {
     Q_OBJECT
@@ -126,7 +175,134 @@ private slots:
         QCOMPARE(int(translated->keyCode), code);
         QCOMPARE(int(translated->shift), mask);
     }
+
+    // Every row of the key table, typed on a US and on a Japanese layout:
+    // both presses must reach the row's action through the same table key,
+    // although for the shifted characters they come from different keys.
+    void bothLayoutsReachEveryTableRow_data() {
+        QTest::addColumn<LayoutKey>("us");
+        QTest::addColumn<LayoutKey>("jp");
+        QTest::addColumn<KeyAction>("action");
+        auto same = [](const QByteArray& name, LayoutKey key, KeyAction action) {
+            QTest::newRow(name.constData()) << key << key << action;
+        };
+        constexpr KeyAction digits[] = {KeyAction::Digit0, KeyAction::Digit1, KeyAction::Digit2,
+                                        KeyAction::Digit3, KeyAction::Digit4, KeyAction::Digit5,
+                                        KeyAction::Digit6, KeyAction::Digit7, KeyAction::Digit8,
+                                        KeyAction::Digit9};
+        for (int d = 0; d <= 9; ++d) {
+            same("main " + QByteArray::number(d), Digit(d), digits[d]);
+            same("keypad " + QByteArray::number(d), KeypadDigit(d), digits[d]);
+        }
+        same("keypad point", {Qt::Key_Period, ".", kKeypad, 91, 0xffae}, KeyAction::Point);
+        same("main point", {Qt::Key_Period, ".", kNone, kKeyPeriod, 0x2e}, KeyAction::Point);
+        same("keypad plus", {Qt::Key_Plus, "+", kKeypad, 86, 0xffab}, KeyAction::Plus);
+        same("keypad minus", {Qt::Key_Minus, "-", kKeypad, 82, 0xffad}, KeyAction::Minus);
+        same("main minus", {Qt::Key_Minus, "-", kNone, kKeyMinus, 0x2d}, KeyAction::Minus);
+        same("keypad times", {Qt::Key_Asterisk, "*", kKeypad, 63, 0xffaa}, KeyAction::Times);
+        same("keypad divide", {Qt::Key_Slash, "/", kKeypad, 106, 0xffaf}, KeyAction::Divide);
+        same("main divide", {Qt::Key_Slash, "/", kNone, kKeySlash, 0x2f}, KeyAction::Divide);
+        same("backspace", {Qt::Key_Backspace, "\b", kNone, 22, 0xff08}, KeyAction::Backspace);
+        same("escape", {Qt::Key_Escape, "\x1b", kNone, 9, 0xff1b}, KeyAction::ClearAll);
+        QTest::newRow("power: US shift+6, JP its own key")
+            << LayoutKey{Qt::Key_AsciiCircum, "^", kShift, kKey6, 0x5e}
+            << LayoutKey{Qt::Key_AsciiCircum, "^", kNone, kKeyEqual, 0x5e} << KeyAction::Power;
+        QTest::newRow("open: US shift+9, JP shift+8")
+            << LayoutKey{Qt::Key_ParenLeft, "(", kShift, kKey9, 0x28}
+            << LayoutKey{Qt::Key_ParenLeft, "(", kShift, kKey8, 0x28} << KeyAction::OpenParen;
+        QTest::newRow("close: US shift+0, JP shift+9")
+            << LayoutKey{Qt::Key_ParenRight, ")", kShift, kKey0, 0x29}
+            << LayoutKey{Qt::Key_ParenRight, ")", kShift, kKey9, 0x29} << KeyAction::CloseParen;
+        QTest::newRow("times: US shift+8, JP shift+colon")
+            << LayoutKey{Qt::Key_Asterisk, "*", kShift, kKey8, 0x2a}
+            << LayoutKey{Qt::Key_Asterisk, "*", kShift, kKeyApostrophe, 0x2a} << KeyAction::Times;
+        QTest::newRow("plus: US shift+equals, JP shift+semicolon")
+            << LayoutKey{Qt::Key_Plus, "+", kShift, kKeyEqual, 0x2b}
+            << LayoutKey{Qt::Key_Plus, "+", kShift, kKeySemicolon, 0x2b} << KeyAction::Plus;
+    }
+    void bothLayoutsReachEveryTableRow() {
+        QFETCH(LayoutKey, us);
+        QFETCH(LayoutKey, jp);
+        QFETCH(KeyAction, action);
+        const std::optional<VirtualKey> fromUs = TranslateKey(us.Event());
+        const std::optional<VirtualKey> fromJp = TranslateKey(jp.Event());
+        QVERIFY(fromUs);
+        QVERIFY(fromJp);
+        QCOMPARE(fromUs->keyCode, fromJp->keyCode);
+        QCOMPARE(fromUs->shift, fromJp->shift);
+        QCOMPARE(static_cast<int>(LookUpKey(fromUs->keyCode, fromUs->shift)),
+                 static_cast<int>(action));
+    }
+
+    // The same physical keys mean different characters on the two layouts;
+    // what counts is the character, so these must not reach the table rows
+    // their position would suggest.
+    void physicalPositionDoesNotDecide_data() {
+        QTest::addColumn<LayoutKey>("press");
+        QTest::addColumn<KeyAction>("action");
+        QTest::newRow("US shift+8 is * not (")
+            << LayoutKey{Qt::Key_Asterisk, "*", kShift, kKey8, 0x2a} << KeyAction::Times;
+        QTest::newRow("JP shift+9 is ) not (")
+            << LayoutKey{Qt::Key_ParenRight, ")", kShift, kKey9, 0x29} << KeyAction::CloseParen;
+        QTest::newRow("US equals key unshifted is =, not ^")
+            << LayoutKey{Qt::Key_Equal, "=", kNone, kKeyEqual, 0x3d} << KeyAction::None;
+        QTest::newRow("US apostrophe is not times")
+            << LayoutKey{Qt::Key_Apostrophe, "'", kNone, kKeyApostrophe, 0x27} << KeyAction::None;
+        QTest::newRow("JP shift+minus is =, not minus")
+            << LayoutKey{Qt::Key_Equal, "=", kShift, kKeyMinus, 0x3d} << KeyAction::None;
+        QTest::newRow("JP shift+0 gives nothing")
+            << LayoutKey{Qt::Key_unknown, "", kShift, kKey0, 0} << KeyAction::None;
+        QTest::newRow("US shift+semicolon is colon, not plus")
+            << LayoutKey{Qt::Key_Colon, ":", kShift, kKeySemicolon, 0x3a} << KeyAction::None;
+    }
+    void physicalPositionDoesNotDecide() {
+        QFETCH(LayoutKey, press);
+        QFETCH(KeyAction, action);
+        const std::optional<VirtualKey> key = TranslateKey(press.Event());
+        const KeyAction got = key ? LookUpKey(key->keyCode, key->shift) : KeyAction::None;
+        QCOMPARE(static_cast<int>(got), static_cast<int>(action));
+    }
+
+    // A whole expression typed into the window on each layout, with the same
+    // expression and the same answer at the end.
+    void bothLayoutsTypeTheSameExpression() {
+        const LayoutKey open[] = {{Qt::Key_ParenLeft, "(", kShift, kKey9, 0x28},
+                                  {Qt::Key_ParenLeft, "(", kShift, kKey8, 0x28}};
+        const LayoutKey close[] = {{Qt::Key_ParenRight, ")", kShift, kKey0, 0x29},
+                                   {Qt::Key_ParenRight, ")", kShift, kKey9, 0x29}};
+        const LayoutKey times[] = {{Qt::Key_Asterisk, "*", kShift, kKey8, 0x2a},
+                                   {Qt::Key_Asterisk, "*", kShift, kKeyApostrophe, 0x2a}};
+        const LayoutKey plus[] = {{Qt::Key_Plus, "+", kShift, kKeyEqual, 0x2b},
+                                  {Qt::Key_Plus, "+", kShift, kKeySemicolon, 0x2b}};
+        const LayoutKey power[] = {{Qt::Key_AsciiCircum, "^", kShift, kKey6, 0x5e},
+                                   {Qt::Key_AsciiCircum, "^", kNone, kKeyEqual, 0x5e}};
+        const LayoutKey minus{Qt::Key_Minus, "-", kNone, kKeyMinus, 0x2d};
+        const LayoutKey divide{Qt::Key_Slash, "/", kNone, kKeySlash, 0x2f};
+        const LayoutKey point{Qt::Key_Period, ".", kNone, kKeyPeriod, 0x2e};
+
+        QStringList expressions, answers;
+        for (int layout = 0; layout < 2; ++layout) {
+            std::unique_ptr<Form1> form = ShowForm();
+            QVERIFY(form);
+            // (1+2)*3^2-4/0.5 with a keypad 5
+            const LayoutKey presses[] = {open[layout],  Digit(1),      plus[layout],  Digit(2),
+                                         close[layout], times[layout], Digit(3),      power[layout],
+                                         Digit(2),      minus,         Digit(4),      divide,
+                                         Digit(0),      point,         KeypadDigit(5)};
+            for (const LayoutKey& press : presses) {
+                QKeyEvent event = press.Event();
+                QCoreApplication::sendEvent(form->windowHandle(), &event);
+            }
+            Child<QAbstractButton>(*form, QStringLiteral("Command1"))->click();
+            expressions << Caption(*form, 1);
+            answers << Caption(*form, 2);
+        }
+        QCOMPARE(expressions[0], expressions[1]);
+        QCOMPARE(answers[0], answers[1]);
+        QCOMPARE(expressions[0], QStringLiteral("(1+2)*3^2-4/0.5"));
+        QCOMPARE(answers[0], QStringLiteral("19"));
+    }
 };
 
-QTEST_GUILESS_MAIN(KeyTranslationTest)
+QTEST_MAIN(KeyTranslationTest)
 #include "key_translation_test.moc"

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include "entry/display_sink.h"
+
+class QLabel;
+
+namespace orvane {
+
+// The four displays, as assistive technology sees them: a name that says
+// which display it is ("expression", "answer", "memory 1", "memory 2") and the
+// caption as the display's value and text. A plain label would offer only
+// one of the two: its caption as its name, until it is given a name.
+void MakeDisplayAccessible(QLabel* display, Label which);
+
+// Sets a display's caption and tells assistive technology that it changed.
+void SetDisplayCaption(QLabel* display, const QString& caption);
+
+}  // namespace orvane

@@ -1,0 +1,204 @@
+// What assistive technology reads from the window: each button's name and
+// description, each display's name and caption, and the About box's texts,
+// all queried through Qt's accessibility interface as a screen reader would.
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "about/frm_about.h"
+#include "window_test_support.h"
+
+using namespace orvane;
+using namespace orvane::testing;
+
+namespace {
+
+QAccessibleInterface* Accessible(QObject* object) {
+    return object ? QAccessible::queryAccessibleInterface(object) : nullptr;
+}
+
+}  // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        form_ = ShowForm();
+        QVERIFY(form_);
+    }
+    void cleanup() {
+        form_.reset();
+        FlushDeletes();
+    }
+
+    // Every button a user can press, with what a screen reader calls it and
+    // a word its description must hold.
+    void usableButtonsAreNamedAndDescribed_data() {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("keyword");
+        auto row = [](int number, const char* name, const char* keyword) {
+            QTest::addRow("Command%d %s", number, name)
+                << number << QString::fromUtf8(name) << QString::fromUtf8(keyword);
+        };
+        row(1, "equals", "evaluates");
+        row(2, "clear all", "clears the expression");
+        for (int digit = 0; digit <= 9; ++digit) {
+            QTest::addRow("Command%d digit %d", digit + 3, digit)
+                << digit + 3 << QString::number(digit) << QStringLiteral("digit %1").arg(digit);
+        }
+        row(13, "decimal point", "decimal point");
+        row(14, "plus", "plus");
+        row(15, "minus", "minus");
+        row(16, "times", "times");
+        row(17, "divide", "divide");
+        row(18, "open parenthesis", "opens");
+        row(19, "close parenthesis", "closes");
+        row(22, "backspace", "deletes");
+        row(23, "copy the expression", "copies the expression");
+        row(24, "copy the answer", "copies the answer");
+        row(25, "store the answer in memory 1", "memory 1");
+        row(26, "store the answer in memory 2", "memory 2");
+        row(27, "recall memory 1", "memory 1");
+        row(28, "recall memory 2", "memory 2");
+        row(29, "clear memory 1", "clears memory 1");
+        row(30, "clear memory 2", "clears memory 2");
+        row(31, "power", "power");
+        row(32, "root", "root");
+        row(33, "pi", "pi");
+        row(34, "sine", "sine");
+        row(35, "cosine", "cosine");
+        row(36, "tangent", "tangent");
+        row(37, "arcsine", "arcsine");
+        row(38, "arccosine", "arccosine");
+        row(39, "arctangent", "arctangent");
+        row(40, "cosecant", "cosecant");
+        row(41, "secant", "secant");
+        row(42, "cotangent", "cotangent");
+    }
+    void usableButtonsAreNamedAndDescribed() {
+        QFETCH(int, number);
+        QFETCH(QString, name);
+        QFETCH(QString, keyword);
+        auto* button = Child<QAbstractButton>(*form_, QStringLiteral("Command%1").arg(number));
+        QVERIFY(button);
+        QVERIFY(button->isEnabled());
+        QAccessibleInterface* iface = Accessible(button);
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::Button);
+        QCOMPARE(iface->text(QAccessible::Name), name);
+        const QString description = iface->text(QAccessible::Description);
+        QVERIFY2(description.contains(keyword, Qt::CaseInsensitive), qPrintable(description));
+        QVERIFY(description.endsWith(QLatin1Char('.')));
+        // Pressing through the interface does what a click does.
+        QAccessibleActionInterface* actions = iface->actionInterface();
+        QVERIFY(actions);
+        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    }
+
+    void everyUsableButtonIsCovered() {
+        // The rows above must not fall behind the keypad.
+        int usable = 0;
+        for (QAbstractButton* button : form_->findChildren<QAbstractButton*>()) {
+            if (button->objectName().startsWith(QStringLiteral("Command")) && button->isEnabled()) {
+                ++usable;
+            }
+        }
+        QCOMPARE(usable, 40);
+    }
+
+    // The three missing inverse functions are drawn but can never be pressed;
+    // a screen reader must say so.
+    void unavailableButtonsSayThatTheyAreUnavailable_data() {
+        QTest::addColumn<int>("number");
+        QTest::addRow("Command43 inverse cosecant") << 43;
+        QTest::addRow("Command44 inverse secant") << 44;
+        QTest::addRow("Command45 inverse cotangent") << 45;
+    }
+    void unavailableButtonsSayThatTheyAreUnavailable() {
+        QFETCH(int, number);
+        QAccessibleInterface* iface =
+            Accessible(Child(*form_, QStringLiteral("Command%1").arg(number)));
+        QVERIFY(iface);
+        QVERIFY(iface->state().disabled);
+        QVERIFY(iface->text(QAccessible::Name).contains(QStringLiteral("not available")));
+        QVERIFY(iface->text(QAccessible::Description).contains(QStringLiteral("not available")));
+    }
+
+    // Each display is named for what it shows and offers its caption as its
+    // value and as text, after start-up and after the caption changes.
+    void displaysExposeNameAndCaption_data() {
+        QTest::addColumn<int>("label");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addRow("Label1 expression")
+            << 1 << QStringLiteral("expression") << QStringLiteral("12+3");
+        QTest::addRow("Label2 answer") << 2 << QStringLiteral("answer") << QStringLiteral("15");
+        QTest::addRow("Label3 memory 1") << 3 << QStringLiteral("memory 1") << QStringLiteral("15");
+        QTest::addRow("Label4 memory 2") << 4 << QStringLiteral("memory 2") << QStringLiteral("15");
+    }
+    void displaysExposeNameAndCaption() {
+        QFETCH(int, label);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        // 1 2 + 3 =, then store the answer in both memories.
+        for (Qt::Key key : {Qt::Key_1, Qt::Key_2, Qt::Key_Plus, Qt::Key_3}) Press(*form_, key);
+        for (int number : {1, 25, 26}) {
+            Child<QAbstractButton>(*form_, QStringLiteral("Command%1").arg(number))->click();
+        }
+        QVERIFY(Caption(*form_, label).endsWith(caption));
+
+        QAccessibleInterface* iface =
+            Accessible(Child(*form_, QStringLiteral("Label%1").arg(label)));
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::StaticText);
+        QCOMPARE(iface->text(QAccessible::Name), name);
+        QVERIFY(!iface->text(QAccessible::Description).isEmpty());
+        QCOMPARE(iface->text(QAccessible::Value), Caption(*form_, label));
+        QVERIFY(iface->state().readOnly);
+        QAccessibleTextInterface* text = iface->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->characterCount(), Caption(*form_, label).size());
+        QCOMPARE(text->text(0, text->characterCount()), Caption(*form_, label));
+    }
+
+    void startUpCaptionsAreReadable() {
+        QStringList values;
+        for (int label = 1; label <= 4; ++label) {
+            values << Accessible(Child(*form_, QStringLiteral("Label%1").arg(label)))
+                          ->text(QAccessible::Value);
+        }
+        QCOMPARE(values, QStringList({QStringLiteral("式"), QStringLiteral("＝"),
+                                      QStringLiteral("Memory 1"), QStringLiteral("Memory 2")}));
+    }
+
+    // The About box reads out as it shows: title, version, description,
+    // disclaimer, a named icon and the OK button.
+    void aboutBoxIsReadable() {
+        form_->findChild<QAction*>(QStringLiteral("mnuVarjyon"))->trigger();
+        frmAbout* about = form_->aboutBox();
+        QVERIFY(about);
+        QCOMPARE(Accessible(about)->text(QAccessible::Name), about->windowTitle());
+        for (const char* name : {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer"}) {
+            auto* label = Child<QLabel>(*about, QString::fromLatin1(name));
+            QVERIFY(label);
+            QVERIFY(!label->text().isEmpty());
+            QCOMPARE(Accessible(label)->text(QAccessible::Name), label->text());
+        }
+        QAccessibleInterface* icon = Accessible(Child(*about, QStringLiteral("picIcon")));
+        QCOMPARE(icon->role(), QAccessible::Graphic);
+        QVERIFY(icon->text(QAccessible::Name).contains(QStringLiteral("Orvane")));
+        QAccessibleInterface* ok = Accessible(Child(*about, QStringLiteral("cmdOK")));
+        QCOMPARE(ok->role(), QAccessible::Button);
+        QCOMPARE(ok->text(QAccessible::Name), QStringLiteral("OK"));
+    }
+
+private:
+    std::unique_ptr<Form1> form_;
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
