@@ -24,10 +24,12 @@ BENCH_PACKAGES := xvfb libx11-dev gcc dbus-daemon xfonts-base xfonts-75dpi xfont
 # `make package` needs dpkg-shlibdeps and file; `make check-package` debootstrap.
 PACKAGE_PACKAGES := dpkg-dev file
 CHECK_PACKAGE_PACKAGES := debootstrap
+# `make bench-engine` only.
+BENCH_ENGINE_PACKAGES := libbenchmark-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps package-deps check-package-deps bench-deps configure build run test \
+.PHONY: all deps fuzz-deps package-deps check-package-deps bench-deps bench-engine-deps bench-engine configure build run test \
         sanitize fuzz package check-package bench-startup clean
 
 all: build
@@ -38,7 +40,8 @@ fuzz-deps: WANTED = $(FUZZ_PACKAGES)
 package-deps: WANTED = $(PACKAGE_PACKAGES)
 check-package-deps: WANTED = $(CHECK_PACKAGE_PACKAGES)
 bench-deps: WANTED = $(BENCH_PACKAGES)
-deps fuzz-deps package-deps check-package-deps bench-deps:
+bench-engine-deps: WANTED = $(BENCH_ENGINE_PACKAGES)
+deps fuzz-deps package-deps check-package-deps bench-deps bench-engine-deps:
 	@missing=$$(for p in $(WANTED); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; \
 	  done); \
@@ -55,9 +58,7 @@ build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD_DIR)/orvane ]; then exec ./$(BUILD_DIR)/orvane; fi; \
-	echo "The window is not built yet: starting the replay driver. Type events (Command5, key 56 1, ...), one per line; Ctrl-D ends."; \
-	./$(BUILD_DIR)/orvane-replay
+	./$(BUILD_DIR)/orvane
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
@@ -76,6 +77,14 @@ check-package: package check-package-deps
 # X server; ROUNDS=15 by default.
 bench-startup: build bench-deps
 	tools/bench/startup $(BUILD_DIR)/orvane
+
+# How evaluation and single keys scale with the length of the expression,
+# up to the slot limit, with Google Benchmark.
+bench-engine: deps bench-engine-deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_BENCHMARKS=ON \
+	    -DORVANE_WITH_WINDOW=OFF
+	cmake --build build-bench -j $(JOBS) --target engine_benchmarks
+	tools/bench/engine_scaling build-bench/benchmarks/engine_benchmarks
 
 # The whole suite once more, built with AddressSanitizer and UBSan.
 sanitize: deps

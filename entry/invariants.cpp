@@ -10,14 +10,9 @@ namespace orvane {
 
 namespace {
 
-bool IsNumber(const Text& text) {
-    try {
-        TextToNumber(text);
-        return true;
-    } catch (const BadNumber&) {
-        return false;
-    }
-}
+// A number text, whatever its size: entry puts no limit on the digits, and
+// evaluation is what reports a number too large for a double.
+bool IsNumber(const Text& text) { return MatchesNumberGrammar(text); }
 
 // A number as entry can leave it: a complete number, or one still waiting
 // for a digit ("-", "-.").

@@ -12,9 +12,9 @@ namespace {
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
-// Accepts: optional "-", digits with at most one "." and at least one digit,
-// then optionally "E", a sign and digits.
-bool IsNumberText(const std::u16string& text) {
+}  // namespace
+
+bool MatchesNumberGrammar(const std::u16string& text) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     if (i < n && text[i] == u'-') ++i;
@@ -40,7 +40,9 @@ bool IsNumberText(const std::u16string& text) {
     return true;
 }
 
-// For a text that passed IsNumberText: whether its value is below 1 in
+namespace {
+
+// For a text that matches the number grammar: whether its value is below 1 in
 // magnitude, judged from the position of its first significant digit.
 bool HasNegativeDecimalExponent(const std::string& ascii) {
     const std::size_t e = ascii.find('E');
@@ -114,7 +116,7 @@ std::u16string NumberToText(double value) {
 }
 
 double TextToNumber(const std::u16string& text) {
-    if (!IsNumberText(text)) throw BadNumber();
+    if (!MatchesNumberGrammar(text)) throw BadNumber();
 
     // Up to 15 plain digits are exact in a double: no parsing needed.
     const bool negative = text[0] == u'-';

@@ -21,6 +21,11 @@ std::u16string NumberToText(double value);
 // text outside the accepted grammar or beyond the range of a double.
 double TextToNumber(const std::u16string& text);
 
+// Whether text has the form of a number: an optional "-", digits with at
+// most one "." and at least one digit, then optionally "E", a sign and
+// digits. Says nothing of whether its value fits in a double.
+bool MatchesNumberGrammar(const std::u16string& text);
+
 // Returns value when it is finite, otherwise throws BadNumber.
 double Checked(double value);
 

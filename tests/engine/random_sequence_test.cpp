@@ -27,5 +27,37 @@ TEST(RandomSequences, KeepTheRecordConsistentAfterEveryEvent) {
     }
 }
 
+// Entry puts no limit on the digits of a number; one too large for a double
+// is reported by evaluation, and the record stays consistent throughout.
+TEST(NumberRange, ANumberBeyondTheLargestDoubleFailsOnlyWhenEvaluated) {
+    Keypad pad;
+    pad.Press(std::string(400, '1') + " + 1");
+    EXPECT_EQ(FindInvariantViolation(pad.calculator), "");
+    pad.Press("=");
+    EXPECT_EQ(pad.answer(), "数値が正しくありません");
+    EXPECT_EQ(FindInvariantViolation(pad.calculator), "");
+}
+
+// The answer nearest the largest double is shown rounded to 15 digits, which
+// reads back as too large. Recalling it negated cannot form a number, so the
+// key is refused like any key that does not fit; the plain recall goes in,
+// and evaluation reports it.
+TEST(NumberRange, NegatedRecallOfAnAnswerBeyondRangeIsRefused) {
+    Keypad pad;
+    pad.Press("17976931348623157" + std::string(292, '0') + " * 1 = S1 AC");
+    ASSERT_EQ(pad.label(Label::Memory1), "1.79769313486232E+308");
+    pad.Press("-");
+    const CalculatorState before = pad.state();
+    pad.Press("M1");
+    CalculatorState after = pad.state();
+    after.entryCase = before.entryCase;  // written by the guard, read by nothing else
+    EXPECT_TRUE(after == before);
+    EXPECT_EQ(pad.expression(), "(-");
+    pad.Press("AC M1 + 1 =");
+    EXPECT_EQ(pad.expression(), "M1+1");
+    EXPECT_EQ(pad.answer(), "数値が正しくありません");
+    EXPECT_EQ(FindInvariantViolation(pad.calculator), "");
+}
+
 }  // namespace
 }  // namespace orvane::testing
