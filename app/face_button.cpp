@@ -11,21 +11,21 @@
 
 namespace orvane {
 
-FaceButton::FaceButton(const ButtonSpec& spec, QWidget* parent)
-    : QAbstractButton(parent), spec_(spec) {
-    setObjectName(QStringLiteral("Command%1").arg(spec.number));
-    if (spec.family == FaceFamily::CaptionOnly) setText(QString::fromUtf8(spec.glyph));
-    if (*spec.tooltip) setToolTip(QString::fromUtf8(spec.tooltip));
-    setAccessibleName(QString::fromUtf8(spec.accessibleName));
-    setAccessibleDescription(QString::fromUtf8(DescribeButton(spec.number)));
+FaceButton::FaceButton(const ButtonSpec& button, QWidget* parent)
+    : QAbstractButton(parent), button_(button) {
+    setObjectName(QStringLiteral("Command%1").arg(button.number));
+    if (button.family == FaceFamily::CaptionOnly) setText(QString::fromUtf8(button.glyph));
+    if (*button.tooltip) setToolTip(QString::fromUtf8(button.tooltip));
+    setAccessibleName(QString::fromUtf8(button.accessibleName));
+    setAccessibleDescription(QString::fromUtf8(DescribeButton(button.number)));
     setFocusPolicy(Qt::StrongFocus);
-    setGeometry(TwipsToPixels(spec.rect));
+    setGeometry(TwipsToPixels(button.rect));
 }
 
-QSize FaceButton::sizeHint() const { return TwipsToPixels(spec_.rect).size(); }
+QSize FaceButton::sizeHint() const { return TwipsToPixels(button_.rect).size(); }
 
 void FaceButton::paintEvent(QPaintEvent*) {
-    if (spec_.family == FaceFamily::CaptionOnly) {
+    if (button_.family == FaceFamily::CaptionOnly) {
         QStylePainter painter(this);
         QStyleOptionButton option;
         option.initFrom(this);
@@ -36,7 +36,7 @@ void FaceButton::paintEvent(QPaintEvent*) {
     }
 
     QPainter painter(this);
-    const QPixmap face = ButtonFace(spec_, devicePixelRatioF(), isEnabled());
+    const QPixmap face = ButtonFace(button_, devicePixelRatioF(), isEnabled());
     const QSizeF faceSize = face.deviceIndependentSize();
     QPointF topLeft((width() - faceSize.width()) / 2, (height() - faceSize.height()) / 2);
     const bool down = isDown();

@@ -11,9 +11,9 @@ namespace orvane {
 class FaceButton : public QAbstractButton {
     Q_OBJECT
 public:
-    FaceButton(const ButtonSpec& spec, QWidget* parent);
+    FaceButton(const ButtonSpec& button, QWidget* parent);
 
-    const ButtonSpec& spec() const { return spec_; }
+    const ButtonSpec& button() const { return button_; }
     QSize sizeHint() const override;
 
 protected:
@@ -21,7 +21,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    const ButtonSpec& spec_;
+    const ButtonSpec& button_;
 };
 
 }  // namespace orvane

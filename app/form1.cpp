@@ -106,24 +106,24 @@ void Form1::BuildDisplays(QWidget* client) {
 
 void Form1::BuildButtons(QWidget* client) {
     std::vector<FaceButton*> focusOrder;
-    for (const ButtonSpec& spec : kButtons) {
-        auto* button = new FaceButton(spec, client);
-        if (spec.action == KeyAction::None) {
+    for (const ButtonSpec& row : kButtons) {
+        auto* button = new FaceButton(row, client);
+        if (row.action == KeyAction::None) {
             button->setEnabled(false);
             button->setFocusPolicy(Qt::NoFocus);
             // The caption-only ones would show a bare control name; they keep
             // their place in the grid but are not drawn.
-            if (spec.family == FaceFamily::CaptionOnly) button->hide();
+            if (row.family == FaceFamily::CaptionOnly) button->hide();
             continue;
         }
-        const KeyAction action = spec.action;
+        const KeyAction action = row.action;
         connect(button, &QAbstractButton::clicked, this,
                 [this, action] { calculator_.Perform(action); });
         focusOrder.push_back(button);
     }
     std::stable_sort(
         focusOrder.begin(), focusOrder.end(),
-        [](const FaceButton* a, const FaceButton* b) { return a->spec().tab < b->spec().tab; });
+        [](const FaceButton* a, const FaceButton* b) { return a->button().tab < b->button().tab; });
     for (std::size_t i = 1; i < focusOrder.size(); ++i) {
         QWidget::setTabOrder(focusOrder[i - 1], focusOrder[i]);
     }

@@ -129,16 +129,16 @@ private slots:
     // which catches a glyph drawn on the wrong key or not drawn at all.
     void eachGlyphHasItsOwnFace() {
         QHash<QByteArray, QString> seen;
-        for (const ButtonSpec& spec : kButtons) {
-            if (spec.family == FaceFamily::CaptionOnly) continue;
-            const QImage face = RenderButtonFace(spec, 1.0, true);
+        for (const ButtonSpec& button : kButtons) {
+            if (button.family == FaceFamily::CaptionOnly) continue;
+            const QImage face = RenderButtonFace(button, 1.0, true);
             const QByteArray digest = QCryptographicHash::hash(
                 QByteArrayView(face.constBits(), face.sizeInBytes()), QCryptographicHash::Sha1);
-            const QString glyph = QString::fromUtf8(spec.glyph);
+            const QString glyph = QString::fromUtf8(button.glyph);
             if (seen.contains(digest)) {
                 QVERIFY2(seen.value(digest) == glyph,
                          qPrintable(QStringLiteral("Command%1 looks like %2")
-                                        .arg(spec.number)
+                                        .arg(button.number)
                                         .arg(seen.value(digest))));
             }
             seen.insert(digest, glyph);

@@ -78,17 +78,17 @@ private slots:
 
     // Every button of the table, converted independently of the window code.
     void everyButtonMatchesTheTable() {
-        for (const ButtonSpec& spec : kButtons) {
-            const QString name = QStringLiteral("Command%1").arg(spec.number);
+        for (const ButtonSpec& row : kButtons) {
+            const QString name = QStringLiteral("Command%1").arg(row.number);
             auto* button = Child<QAbstractButton>(*form_, name);
             QVERIFY2(button, qPrintable(name));
             auto px = [](int twips) { return (twips * 2 + 15) / 30; };  // half up
-            const QRect expected(px(spec.rect.left), px(spec.rect.top), px(spec.rect.width),
-                                 px(spec.rect.height));
+            const QRect expected(px(row.rect.left), px(row.rect.top), px(row.rect.width),
+                                 px(row.rect.height));
             QVERIFY2(button->geometry() == expected, qPrintable(name));
             QVERIFY2(button->geometry().right() < 582 && button->geometry().bottom() < 199,
                      qPrintable(name));
-            QCOMPARE(button->accessibleName(), QString::fromUtf8(spec.accessibleName));
+            QCOMPARE(button->accessibleName(), QString::fromUtf8(row.accessibleName));
         }
         QCOMPARE(form_->centralWidget()->findChildren<QAbstractButton*>().size(), 45);
     }
