@@ -9,7 +9,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ pkg-config \
             libgtest-dev libgmock-dev \
             qt6-base-dev libqt6svg6 qt6-svg-dev \
-            fonts-ipafont-gothic xvfb xauth \
+            qt6-qpa-plugins fonts-ipafont-gothic fonts-dejavu-core xvfb xauth \
             desktop-file-utils appstream libfontconfig-dev
 
 # The fuzzer needs clang with its sanitizer and libFuzzer runtimes.
