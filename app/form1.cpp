@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -66,7 +67,25 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), calculator_(*this) {
     findChild<QWidget*>(QStringLiteral("Command1"))->setFocus(Qt::OtherFocusReason);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // An About box that outlived the window (see closeEvent) is no longer
+    // our child, so Qt would not take it down with us.
+    if (about_ && about_->parent() == nullptr) delete about_;
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // The program runs until its last window is closed: an About box still
+    // open stays on screen as a window of its own, and the program ends when
+    // it is closed. Exit from the menu closes both at once.
+    if (about_ && about_->isVisible()) {
+        const QPoint position = about_->pos();
+        about_->setParent(nullptr, about_->windowFlags());
+        about_->setAttribute(Qt::WA_QuitOnClose, true);
+        about_->move(position);
+        about_->show();
+    }
+    QMainWindow::closeEvent(event);
+}
 
 frmAbout* Form1::aboutBox() const { return about_; }
 

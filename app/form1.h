@@ -9,6 +9,7 @@
 
 class QLabel;
 class QKeyEvent;
+class QCloseEvent;
 
 namespace orvane {
 
@@ -33,6 +34,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void ShowCaption(Label label, const std::u16string& caption) override;

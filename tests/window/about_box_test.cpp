@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include "about/frm_about.h"
 #include "window_test_support.h"
@@ -109,6 +110,30 @@ private slots:
         FlushDeletes();
         QVERIFY(!about);
         QVERIFY(!form_->isVisible());
+    }
+
+    // Only Exit closes both: closing the calculator with its close box leaves
+    // an open About box on screen, and that box alone keeps the program
+    // running until it is closed.
+    void closingTheWindowLeavesAnOpenBoxRunning() {
+        QPointer<frmAbout> about = Open();
+        QVERIFY(about);
+        const QPoint position = about->pos();
+        bool stillRunning = false;
+        bool boxStillShown = false;
+        QTimer::singleShot(0, form_.get(), [this] { form_->close(); });
+        QTimer::singleShot(300, qApp, [&] {
+            stillRunning = true;
+            boxStillShown = about && about->isVisible() && about->pos() == position;
+            if (about) about->close();
+        });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(2); });
+        const int status = QApplication::exec();
+        QVERIFY(stillRunning);
+        QVERIFY(boxStillShown);
+        QCOMPARE(status, 0);  // ended by the box closing, not by the timeout
+        FlushDeletes();
+        QVERIFY(!about);
     }
 
 private:
