@@ -150,6 +150,7 @@ void Form1::BuildButtons(QWidget* client) {
 
 void Form1::BuildMenus() {
     QMenuBar* bar = menuBar();
+    bar->setNativeMenuBar(false);  // always in the window, never a global menu
     auto addMenu = [bar](const char* name, const QString& caption) {
         QMenu* menu = bar->addMenu(caption);
         menu->setObjectName(QString::fromLatin1(name));

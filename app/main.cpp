@@ -30,6 +30,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     orvane::LoadFontConfiguration();
+    // The menu bar belongs to the window, above its fixed client area, on
+    // every desktop: never handed over to a desktop-wide global menu.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
     QApplication::setStyle(new orvane::DeferredIconStyle(QApplication::style()));
     // Ties the window to its desktop entry, for its icon and name on Wayland.
