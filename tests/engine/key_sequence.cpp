@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 
@@ -73,6 +74,31 @@ std::string Evaluate(std::string_view keys) {
     Keypad pad;
     pad.Press(keys).Press("=");
     return pad.answer();
+}
+
+namespace {
+
+// Equal element by element, where an element beyond either bound counts as 0.
+bool SameUpToZeros(const SlotArray<Integer>& a, const SlotArray<Integer>& b) {
+    const int last = std::max(a.upper(), b.upper());
+    for (int i = 0; i <= last; ++i) {
+        if (a.at_or_empty(i) != b.at_or_empty(i)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool UnchangedApartFromGuard(const CalculatorState& before, const CalculatorState& after) {
+    if (!SameUpToZeros(before.constMarks, after.constMarks) ||
+        !SameUpToZeros(before.funcNameLens, after.funcNameLens)) {
+        return false;
+    }
+    CalculatorState rest = after;
+    rest.entryCase = before.entryCase;
+    rest.constMarks = before.constMarks;
+    rest.funcNameLens = before.funcNameLens;
+    return rest == before;
 }
 
 std::string Slots(const SlotArray<Text>& slots) {

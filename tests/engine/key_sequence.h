@@ -42,6 +42,10 @@ private:
 // The answer display after the keys and then evaluate, from a fresh start.
 std::string Evaluate(std::string_view keys);
 
+// Whether a key left the record as it was. A guard may write the case code
+// and grow the two length records with zeros; nothing else may change.
+bool UnchangedApartFromGuard(const CalculatorState& before, const CalculatorState& after);
+
 // A slot array as text, "0:|1:2|2:+" style, for compact comparisons.
 std::string Slots(const SlotArray<Text>& slots);
 std::string Slots(const SlotArray<Integer>& slots);
