@@ -277,8 +277,13 @@ QImage RenderButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool e
         PaintBackground(painter, size, style);
         PaintGlyph(painter, size, style, GlyphPath(button));
     }
-    if (!enabled) GreyOut(image);
-    return image;
+    if (!enabled) {
+        GreyOut(image);
+        return image;
+    }
+    // An image keeps the paint engine that drew on it, gradient tables and
+    // all, for as long as it lives; the cache holds only the pixels.
+    return image.copy();
 }
 
 QPixmap ButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool enabled) {

@@ -17,9 +17,17 @@ QPixmap IconPixmap(const IconPixels& icon) {
 
 }  // namespace
 
+// Window managers draw a window's own icon at title-bar and task-switcher
+// sizes; launchers take the large pictures from the installed icon theme.
+// Every size given here is copied and sent to the X server at start-up, so
+// the window carries only the small ones.
+constexpr int kLargestWindowIcon = 64;
+
 QIcon ProgramIcon() {
     QIcon icon;
-    for (int i = 0; i < kIconPixelsCount; ++i) icon.addPixmap(IconPixmap(kIconPixels[i]));
+    for (int i = 0; i < kIconPixelsCount; ++i) {
+        if (kIconPixels[i].size <= kLargestWindowIcon) icon.addPixmap(IconPixmap(kIconPixels[i]));
+    }
     return icon;
 }
 
