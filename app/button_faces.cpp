@@ -277,13 +277,8 @@ QImage RenderButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool e
         PaintBackground(painter, size, style);
         PaintGlyph(painter, size, style, GlyphPath(button));
     }
-    if (!enabled) {
-        GreyOut(image);
-        return image;
-    }
-    // An image keeps the paint engine that drew on it, gradient tables and
-    // all, for as long as it lives; the cache holds only the pixels.
-    return image.copy();
+    if (!enabled) GreyOut(image);
+    return image;
 }
 
 QPixmap ButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool enabled) {
@@ -293,7 +288,9 @@ QPixmap ButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool enable
                         static_cast<quint32>(std::lround(devicePixelRatio * 1000));
     auto found = cache.constFind(key);
     if (found != cache.constEnd()) return *found;
-    QPixmap face = QPixmap::fromImage(RenderButtonFace(button, devicePixelRatio, enabled));
+    // An image keeps the paint engine that drew on it, gradient tables and
+    // all, for as long as it lives; the cache keeps a copy of the pixels only.
+    QPixmap face = QPixmap::fromImage(RenderButtonFace(button, devicePixelRatio, enabled).copy());
     cache.insert(key, face);
     return face;
 }

@@ -9,33 +9,17 @@ namespace {
 
 constexpr char kDisplayProperty[] = "orvaneDisplay";
 
-QString DisplayName(Label which) {
-    switch (which) {
-        case Label::Expression:
-            return QStringLiteral("expression");
-        case Label::Answer:
-            return QStringLiteral("answer");
-        case Label::Memory1:
-            return QStringLiteral("memory 1");
-        case Label::Memory2:
-            return QStringLiteral("memory 2");
-    }
-    return {};
-}
-
-QString DisplayDescription(Label which) {
-    switch (which) {
-        case Label::Expression:
-            return QStringLiteral("The expression being typed.");
-        case Label::Answer:
-            return QStringLiteral("The answer of the last evaluation, or why it failed.");
-        case Label::Memory1:
-            return QStringLiteral("The value stored in memory 1.");
-        case Label::Memory2:
-            return QStringLiteral("The value stored in memory 2.");
-    }
-    return {};
-}
+// What assistive technology calls each display and says of it, in Label order.
+struct DisplayTexts {
+    const char* name;
+    const char* description;
+};
+constexpr DisplayTexts kDisplayTexts[] = {
+    {"expression", "The expression being typed."},
+    {"answer", "The answer of the last evaluation, or why it failed."},
+    {"memory 1", "The value stored in memory 1."},
+    {"memory 2", "The value stored in memory 2."},
+};
 
 // Read-only static text: the name from the widget, the caption as value and
 // as the text that screen readers read out and review.
@@ -104,15 +88,9 @@ void MakeDisplayAccessible(QLabel* display, Label which) {
     }();
     (void)installed;
     display->setProperty(kDisplayProperty, true);
-    // A label created with a caption has announced it already, and Qt keeps
-    // the plain interface it made for that; drop it so the next query builds ours.
-    if (QAccessibleInterface* plain = QAccessible::queryAccessibleInterface(display)) {
-        if (dynamic_cast<DisplayInterface*>(plain) == nullptr) {
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(plain));
-        }
-    }
-    display->setAccessibleName(DisplayName(which));
-    display->setAccessibleDescription(DisplayDescription(which));
+    const DisplayTexts& texts = kDisplayTexts[static_cast<int>(which) - 1];
+    display->setAccessibleName(QString::fromLatin1(texts.name));
+    display->setAccessibleDescription(QString::fromLatin1(texts.description));
 }
 
 void SetDisplayCaption(QLabel* display, const QString& caption) {

@@ -107,7 +107,7 @@ void Form1::BuildDisplays(QWidget* client) {
     palette.setColor(QPalette::Window, QColor(192, 192, 255));
     palette.setColor(QPalette::WindowText, Qt::black);
     for (const DisplaySpec& display : kDisplays) {
-        auto* label = new QLabel(QString::fromUtf16(display.initialCaption), client);
+        auto* label = new QLabel(client);
         label->setObjectName(QStringLiteral("Label%1").arg(static_cast<int>(display.label)));
         label->setGeometry(TwipsToPixels(display.rect));
         label->setAutoFillBackground(true);
@@ -119,6 +119,7 @@ void Form1::BuildDisplays(QWidget* client) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setFocusPolicy(Qt::NoFocus);
         MakeDisplayAccessible(label, display.label);
+        label->setText(QString::fromUtf16(display.initialCaption));
         labels_[static_cast<int>(display.label) - 1] = label;
     }
 }

@@ -21,19 +21,10 @@ QAccessibleInterface* Accessible(QObject* object) {
 
 }  // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public FormTestCase {
     Q_OBJECT
 
 private slots:
-    void init() {
-        form_ = ShowForm();
-        QVERIFY(form_);
-    }
-    void cleanup() {
-        form_.reset();
-        FlushDeletes();
-    }
-
     // Every button a user can press, with what a screen reader calls it and
     // a word its description must hold.
     void usableButtonsAreNamedAndDescribed_data() {
@@ -175,6 +166,24 @@ private slots:
                                       QStringLiteral("Memory 1"), QStringLiteral("Memory 2")}));
     }
 
+    // With a screen reader already running, every change is announced as the
+    // window is built; the displays must still come up with their own interface.
+    void displaysAreReadableWhenAccessibilityIsAlreadyOn() {
+        form_.reset();
+        FlushDeletes();
+        QAccessible::setActive(true);
+        form_ = ShowForm();
+        QVERIFY(form_);
+        for (int label = 1; label <= 4; ++label) {
+            QAccessibleInterface* iface =
+                Accessible(Child(*form_, QStringLiteral("Label%1").arg(label)));
+            QVERIFY(iface);
+            QVERIFY2(iface->textInterface(), qPrintable(QStringLiteral("Label%1").arg(label)));
+            QCOMPARE(iface->text(QAccessible::Value), Caption(*form_, label));
+        }
+        QAccessible::setActive(false);
+    }
+
     // The About box reads out as it shows: title, version, description,
     // disclaimer, a named icon and the OK button.
     void aboutBoxIsReadable() {
@@ -195,9 +204,6 @@ private slots:
         QCOMPARE(ok->role(), QAccessible::Button);
         QCOMPARE(ok->text(QAccessible::Name), QStringLiteral("OK"));
     }
-
-private:
-    std::unique_ptr<Form1> form_;
 };
 
 QTEST_MAIN(AccessibilityTest)
