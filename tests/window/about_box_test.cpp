@@ -12,19 +12,10 @@
 using namespace orvane;
 using namespace orvane::testing;
 
-class AboutBoxTest : public QObject {
+class AboutBoxTest : public FormTestCase {
     Q_OBJECT
 
 private slots:
-    void init() {
-        form_ = ShowForm();
-        QVERIFY(form_);
-    }
-    void cleanup() {
-        form_.reset();
-        FlushDeletes();
-    }
-
     void builtOnlyWhenAskedFor() {
         QVERIFY(!form_->aboutBox());
         QVERIFY(form_->findChildren<frmAbout*>().isEmpty());
@@ -147,8 +138,6 @@ private:
         auto* label = Child<QLabel>(about, QString::fromLatin1(name));
         return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
     }
-
-    std::unique_ptr<Form1> form_;
 };
 
 QTEST_MAIN(AboutBoxTest)

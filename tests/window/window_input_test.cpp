@@ -24,16 +24,10 @@ struct KeyPress {
 
 Q_DECLARE_METATYPE(QList<KeyPress>)
 
-class WindowInputTest : public QObject {
+class WindowInputTest : public FormTestCase {
     Q_OBJECT
 
 private slots:
-    void init() {
-        form_ = ShowForm();
-        QVERIFY(form_);
-    }
-    void cleanup() { form_.reset(); }
-
     // The window previews the key and the focused button sees it as well;
     // the digit must still arrive exactly once.
     void onePressOfFiveAppendsOneFive() {
@@ -223,9 +217,6 @@ private slots:
         QCOMPARE(Caption(*form_, 1), label1);
         QCOMPARE(Caption(*form_, 2), label2);
     }
-
-private:
-    std::unique_ptr<Form1> form_;
 };
 
 QTEST_MAIN(WindowInputTest)

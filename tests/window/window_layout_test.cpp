@@ -15,16 +15,10 @@
 using namespace orvane;
 using namespace orvane::testing;
 
-class WindowLayoutTest : public QObject {
+class WindowLayoutTest : public FormTestCase {
     Q_OBJECT
 
 private slots:
-    void init() {
-        form_ = ShowForm();
-        QVERIFY(form_);
-    }
-    void cleanup() { form_.reset(); }
-
     void startsWithIdleCaptionsAndFocusOnEvaluate() {
         QCOMPARE(form_->windowTitle(), QStringLiteral("Orvane"));
         QCOMPARE(Caption(*form_, 1), QStringLiteral("式"));
@@ -247,9 +241,6 @@ private slots:
         QCOMPARE(Caption(*form_, 1), QStringLiteral("1"));
         QCOMPARE(Caption(*form_, 2), QStringLiteral("＝"));
     }
-
-private:
-    std::unique_ptr<Form1> form_;
 };
 
 QTEST_MAIN(WindowLayoutTest)

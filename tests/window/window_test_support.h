@@ -37,4 +37,23 @@ inline void Press(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers 
 // Lets closed windows that delete themselves finish doing so.
 inline void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+// What the window tests share: every test function starts with a fresh
+// window, and its windows are gone before the next one starts.
+class FormTestCase : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        form_ = ShowForm();
+        QVERIFY(form_);
+    }
+    void cleanup() {
+        form_.reset();
+        FlushDeletes();
+    }
+
+protected:
+    std::unique_ptr<Form1> form_;
+};
+
 }  // namespace orvane::testing
