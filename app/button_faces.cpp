@@ -260,8 +260,6 @@ QSize FacePictureSize(const ButtonSpec& button) {
     return {};
 }
 
-QColor FaceBackground(const ButtonSpec& button) { return StyleOf(button.family).middle; }
-
 QImage RenderButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool enabled) {
     const QSize size = FacePictureSize(button);
     if (size.isEmpty()) return {};

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
@@ -12,9 +11,6 @@ namespace orvane {
 // The picture a button shows, in device-independent pixels; empty for a
 // button that shows a caption instead.
 QSize FacePictureSize(const ButtonSpec& button);
-
-// The family's background colour, as the face shows it halfway down.
-QColor FaceBackground(const ButtonSpec& button);
 
 // Draws the face at the given device pixel ratio, so that it stays crisp on
 // high-density screens. Not cached; ButtonFace() is what the window uses.
