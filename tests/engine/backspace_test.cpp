@@ -4,6 +4,7 @@
 
 #include "entry/utf8.h"
 #include "tests/engine/key_sequence.h"
+#include "tests/engine/row_name.h"
 
 namespace orvane::testing {
 namespace {
@@ -55,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         BackspaceCase{"digit_of_second_number", "2 + 3 4 BS", "2+3", "3", 2, 0, 0, 0, 0},
         BackspaceCase{"digit_of_negative_number", "2 + - 5 6 BS", "2+(-5", "-5", 2, 0, 1, 0, 0},
         BackspaceCase{"minus_zero_has_no_pair", "- 0 BS", "(-", "-", 0, 0, 1, 0, 0}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     UnaryMinus, BackspaceTest,
@@ -73,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         BackspaceCase{"minus_before_group_reopens_one", "- ( BS BS", "(-1)", "-1", 0, 0, 0, 0, 0},
         BackspaceCase{"minus_before_group_back_to_minus", "- ( BS BS BS", "(-", "-", 0, 0, 1, 0, 0},
         BackspaceCase{"minus_before_group_all_gone", "- ( BS BS BS BS", "", "", 0, 0, 0, 0, 0}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Tokens, BackspaceTest,
@@ -90,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         BackspaceCase{"open_paren_after_implied_times", "3 ( BS", "3*", "", 2, 0, 0, 0, 0},
         BackspaceCase{"implied_times_reopens_number", "3 ( BS BS", "3", "3", 0, 0, 0, 0, 0},
         BackspaceCase{"function_after_group", "( 1 + 2 ) Sec BS BS", "(1+2)", "", 5, 0, 0, 1, 1}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     FunctionNames, BackspaceTest,
@@ -107,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         BackspaceCase{"function_at_start", "Sin BS", "", "", 0, 0, 0, 0, 0},
         BackspaceCase{"argument_then_name", "Sin 30 BS BS BS", "", "", 0, 0, 0, 0, 0},
         BackspaceCase{"function_after_open_paren", "( Arctan BS", "(", "", 1, 0, 0, 1, 0}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Constants, BackspaceTest,
@@ -121,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
         BackspaceCase{"negated_memory_goes_whole", kMemoryHolds3_5 + "2 * - M1 BS", "2*", "", 2, 0, 0, 0, 0},
         BackspaceCase{"operator_reopens_memory", kMemoryHolds3_5 + "M1 + BS", "M1", "3.5", 0, 1, 0, 0, 0},
         BackspaceCase{"reopened_memory_goes_whole", kMemoryHolds3_5 + "M1 + BS BS", "", "", 0, 0, 0, 0, 0}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 // ---------------------------------------------------------------------------
 // After a backspace the arrays, counters and marks let entry carry on as if
@@ -157,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
         ContinueCase{"reopened_negative_extended", "2 + - 5 = BS 7", "2+(-7)", "-5"},
         ContinueCase{"reopened_pi_takes_no_digit", "π + BS 5 * 2", "π*2", "6.28318530717958"},
         ContinueCase{"implied_times_removed", "3 ( BS BS 1 + 1", "31+1", "32"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 // ---------------------------------------------------------------------------
 

@@ -6,6 +6,7 @@
 
 #include "entry/utf8.h"
 #include "tests/engine/key_sequence.h"
+#include "tests/engine/row_name.h"
 
 namespace orvane::testing {
 namespace {
@@ -57,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"minus_point_five", "- . 5 + 1", "0.5"},
         AnswerCase{"pi_times_two", "π * 2", "6.28318530717958"},
         AnswerCase{"negated_pi_cancels_pi", "- π + π", "0"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Groups, AnswerTest,
@@ -73,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"group_after_division", "12 / ( 1 + 2 )", "4"},
         AnswerCase{"function_inside_group", "( Sin 30 + 1 ) * 2", "3"},
         AnswerCase{"driver_worked_example", "2 * ( 3 + 4 ) - Sin 30", "13.5"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Formatting, AnswerTest,
@@ -91,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"negative_times_zero", "- 3 * 0", "0"},
         AnswerCase{"twenty_digit_number", "12345678901234567890 + 0", "1.23456789012346E+19"},
         AnswerCase{"underflow_is_zero_not_failure", "10 ^ - 400", "0"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Functions, AnswerTest,
@@ -116,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"each_function_takes_its_own_operand", "Sin 30 + Cos 60", "1"},
         AnswerCase{"negated_function", "- Sin 30", "-0.5"},
         AnswerCase{"implied_times_before_function", "4 Cos 60", "2"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 // ---------------------------------------------------------------------------
 // Functions at multiples of 90 degrees: the degree factor is one unit in the
@@ -152,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NearZeroCase{"sec_90", "Sec 90", -2.6e15, "E+15"},
                       NearZeroCase{"cosec_180", "Cosec 180", -1.3e15, "E+15"},
                       NearZeroCase{"cotan_90", "Cotan 90", -3.8e-16, "E-16"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 // ---------------------------------------------------------------------------
 // Failures during evaluation: one message, the previous answer kept, and the
@@ -206,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"minus_and_point_only", "2 + - .", "2+(-.)", "-."},
         FailureCase{"group_divides_by_zero", "1 / ( 2 - 2 )", "1/(2-2)", ""},
         FailureCase{"failing_group_spoils_the_rest", "( 5 / 0 ) + 1", "(5/0.)+1", "1"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 // ---------------------------------------------------------------------------
 // Readiness: expressions that are not evaluated at all.
@@ -244,7 +245,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadinessCase{"open_group_with_sum", "( 5 + 3", kUnbalanced},
         ReadinessCase{"ends_with_open_paren", "5 + (", kUnbalanced},
         ReadinessCase{"inner_group_closed_only", "( ( 1 + 2 )", kUnbalanced}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 // ---------------------------------------------------------------------------
 // Worked examples with the slot arrays.
@@ -386,7 +387,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AnswerCase{"ends_in_group", "( 1 + 2 ) * ( 3 + 4 )", "21"},
                       AnswerCase{"ends_in_function_argument", "1 + Sin 30", "1.5"},
                       AnswerCase{"ends_in_failure", "5 / 0", kBadNumber}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 }  // namespace
 }  // namespace orvane::testing

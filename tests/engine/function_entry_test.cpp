@@ -2,6 +2,7 @@
 
 #include "entry/utf8.h"
 #include "tests/engine/key_sequence.h"
+#include "tests/engine/row_name.h"
 
 namespace orvane::testing {
 namespace {
@@ -60,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PlacementCase{"after_operator", "1 + Cotan", "1+Cotan", 3},
                       PlacementCase{"pi_as_argument", "Sin π", "Sinπ", 1},
                       PlacementCase{"after_constant", "π Sin", "π*Sin", 3}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 TEST(FunctionEntry, NoNumberSlotIsEverCreatedEmptyAfterAGroup) {
     Keypad pad;

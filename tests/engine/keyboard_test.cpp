@@ -6,6 +6,7 @@
 #include "app/key_table.h"
 #include "entry/utf8.h"
 #include "tests/engine/key_sequence.h"
+#include "tests/engine/row_name.h"
 
 namespace orvane::testing {
 namespace {
@@ -55,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"digit_7", 55, kNone, "1", "7", "17"},
                       KeyCase{"digit_8_without_shift", 56, kNone, "1", "8", "18"},
                       KeyCase{"digit_9_without_shift", 57, kNone, "1", "9", "19"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     KeypadDigits, KeyTableTest,
@@ -71,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"keypad_9", 105, kNone, "1", "9", "19"},
                       KeyCase{"keypad_0_on_empty_expression", 96, kNone, "", "0", "0."},
                       KeyCase{"main_0_on_empty_expression", 48, kNone, "", "0", "0."}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     OperatorsAndEditing, KeyTableTest,
@@ -89,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"backspace", 8, kNone, "7 +", "BS", "7"},
         KeyCase{"backspace_on_function", 8, kNone, "7 + Arccos", "BS", "7+"},
         KeyCase{"escape_clears_all", 27, kNone, "2 + 3 =", "AC", "式"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     WithShift, KeyTableTest,
@@ -98,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"shift_9_closes_paren", 57, kShift, "( 1 + 2", ")", "(1+2)"},
                       KeyCase{"shift_colon_key_is_times", 186, kShift, "7", "*", "7*"},
                       KeyCase{"shift_semicolon_key_is_plus", 187, kShift, "7", "+", "7+"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 // Keys that the handler ignores: the record and every display stay as they
 // were, and no caption is even rewritten.
@@ -143,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                       IgnoredKeyCase{"shift_caret_key", 222, kShift},
                       IgnoredKeyCase{"shift_backspace", 8, kShift},
                       IgnoredKeyCase{"shift_escape", 27, kShift}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     UnlistedKeys, IgnoredKeyTest,
@@ -155,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
                       IgnoredKeyCase{"keypad_separator", 108, kNone},
                       IgnoredKeyCase{"f1", 112, kNone},
                       IgnoredKeyCase{"delete", 46, kNone}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 void Type(Keypad& pad, std::initializer_list<std::pair<std::int16_t, std::int16_t>> keys) {
     for (const auto& [code, mask] : keys) Form_KeyDown(pad.calculator, code, mask);

@@ -4,6 +4,7 @@
 
 #include "entry/utf8.h"
 #include "tests/engine/key_sequence.h"
+#include "tests/engine/row_name.h"
 
 namespace orvane::testing {
 namespace {
@@ -120,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
         RecallCase{"digit_refused_after_recall", "M1 5", "M1", "3.5"},
         RecallCase{"point_refused_after_recall", "M1 .", "M1", "3.5"},
         RecallCase{"point_refused_after_negated_recall", "- M1 .", "(-M1)", "-3.5"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 TEST(Memory, RefusedRecallLeavesTheCaptionAlone) {
     Keypad pad;

@@ -2,6 +2,7 @@
 
 #include "entry/utf8.h"
 #include "tests/engine/key_sequence.h"
+#include "tests/engine/row_name.h"
 
 namespace orvane::testing {
 namespace {
@@ -44,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"minus_zero_has_no_point", "- 0", "(-0", "-0"},
         EntryCase{"minus_point_five", "- . 5", "(-.5", "-.5"},
         EntryCase{"pi_after_operator", "2 + π", "2+π", "3.14159265358979"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 TEST(NumberEntry, PointCountSaysWhetherAPointMayFollow) {
     Keypad pad;

@@ -5,6 +5,9 @@
 
 #include "entry/utf8.h"
 #include "eval/number_text.h"
+#include "tests/engine/row_name.h"
+
+using orvane::testing::RowName;
 
 namespace orvane {
 namespace {
@@ -46,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "4.94065645841247E-324"},
         FormatCase{"largest_double", std::numeric_limits<double>::max(),
                    "1.79769313486232E+308"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 struct ParseCase {
     const char* name;
@@ -81,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "000000000000000000000000000000000000000000000000000000000000000000"
                                 "0000000000000000000000000000000000000000000000000000000001",
                                 0.0}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 TEST(TextToNumber, RejectsWhatIsNotANumber) {
     for (const char* text : {"", "-", ".", "-.", "..5", "5..", "1.2.3", "--5", "+5", "5-", "E5",

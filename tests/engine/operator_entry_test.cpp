@@ -2,6 +2,7 @@
 
 #include "entry/utf8.h"
 #include "tests/engine/key_sequence.h"
+#include "tests/engine/row_name.h"
 
 namespace orvane::testing {
 namespace {
@@ -56,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
         TokenCase{"pending_minus_closed_by_paren_key", "( 2 + - 3 )", "(2+(-3))", "( 2 + -3 )", ""},
         TokenCase{"paren_after_negative_number", "- 3 (", "(-3)*(", "-3 * (", ""},
         TokenCase{"worked_example", "2 + ( 3 - Sin 30 )", "2+(3-Sin30)", "2 + ( 3 - K1 30 )", ""}),
-    [](const auto& row) { return std::string(row.param.name); });
+    RowName());
 
 TEST(OperatorEntry, SlotArraysEndAtTheirLastTokenOfTheirKind) {
     Keypad pad;
