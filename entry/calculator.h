@@ -143,6 +143,12 @@ private:
         std::vector<Integer> operands, operators, openParens, closeParens;
     } tokenSlots_;
     void StoreToken(SlotArray<Text>& slots, std::vector<Integer>& positions, const Text& token);
+
+    // Nothing above keeps the indexes in step with the arrays by
+    // construction, so the invariant checker compares them after every event,
+    // and tests corrupt them to see that it notices.
+    friend std::string FindInvariantViolation(const Calculator& calculator);
+    friend struct SlotIndexCorruption;
 };
 
 }  // namespace orvane
