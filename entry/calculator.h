@@ -117,8 +117,11 @@ private:
     void ReduceMulDiv();
     void ReduceAddSub();
     void Reduce(char16_t first, char16_t second);
+    // Once copied, the work operands and operators change only through these
+    // three, each of which keeps the slot set of its array in step.
     double TakeWorkOperand(int slot);
     void PutWorkOperand(int slot, double value);
+    void DropWorkOperator(int slot);
 
     // Correction and memory.
     void ClassifyLastEntry();
