@@ -20,6 +20,7 @@
 #include "app/icon.h"
 #include "app/key_table.h"
 #include "app/key_translation.h"
+#include "app/menu_accessible.h"
 #include "app/twips.h"
 #include "app/window_fonts.h"
 
@@ -186,6 +187,7 @@ void Form1::BuildMenus() {
     QMenu* help = addMenu("mnuHelp", QStringLiteral("ヘルプ(&H)"));
     addItem(help, "mnuVarjyon", QStringLiteral("バージョン情報(&A)"),
             [this] { mnuVarjyon_Click(); });
+    DescribeMenus(bar);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
