@@ -34,8 +34,9 @@ AnswerAnnouncer::AnswerAnnouncer(QWidget* parent) : notification_(new QWidget(pa
 }
 
 void AnswerAnnouncer::Announce(const QString& text) {
-    // Nobody listens: nothing to do, and nothing to repaint.
-    if (!QAccessible::isActive()) return;
+    // Done whether or not a screen reader listens yet: it costs nothing to
+    // see, the widget having no size, and one that starts later finds the
+    // last outcome there.
     notification_->hide();
     notification_->setAccessibleName(text);
     notification_->show();
