@@ -24,28 +24,36 @@ from session import Session, SetupError, generate_locale  # noqa: E402
 
 SKIP = 77
 
-# What screen readers hear, per locale: (where, English, Japanese). Buttons
-# are CommandN, displays LabelN; menu items are found on the menu bar.
+# What screen readers hear, per locale: (where, what, English, Japanese).
+# Buttons are CommandN, displays LabelN, the menus of the bar "menu N".
 WORDS = [
-    ("Command1", "equals", "イコール"),
-    ("Command2", "clear all", "オールクリア"),
-    ("Command14", "plus", "プラス"),
-    ("Command16", "times", "かける"),
-    ("Command18", "open parenthesis", "開き括弧"),
-    ("Command34", "sine", "サイン"),
-    ("Command43", "inverse cosecant, not available", "アークコセカント、使用できません"),
-    ("Label1", "expression", "式"),
-    ("Label2", "answer", "答え"),
-    ("menu 0", "File", "ファイル"),
-    ("menu 2", "Help", "ヘルプ"),
+    ("Command1", "name", "equals", "イコール"),
+    ("Command1", "description", "Evaluates the whole expression and shows the answer.",
+     "式全体を計算して、答えを表示します。"),
+    ("Command2", "name", "clear all", "オールクリア"),
+    ("Command14", "name", "plus", "プラス"),
+    ("Command16", "name", "times", "かける"),
+    ("Command18", "name", "open parenthesis", "開き括弧"),
+    ("Command34", "name", "sine", "サイン"),
+    ("Command43", "name", "inverse cosecant, not available", "アークコセカント、使用できません"),
+    ("Label1", "name", "expression", "式"),
+    ("Label2", "name", "answer", "答え"),
+    ("Label2", "description", "The answer of the last evaluation, or why it failed.",
+     "最後の計算の答え、または計算できなかった理由です。"),
+    ("menu 0", "name", "File", "ファイル"),
+    ("menu 1", "description", "Copies the expression or the answer to the clipboard.",
+     "式または答えをクリップボードにコピーします。"),
+    ("menu 2", "name", "Help", "ヘルプ"),
 ]
 
-# (row name, environment, column of WORDS expected)
+ENGLISH, JAPANESE = 0, 1
+
+# (row name, environment, the language expected)
 LOCALES = [
-    ("Japanese", {"LANG": "ja_JP.UTF-8"}, 2),
-    ("English", {"LANG": "C.UTF-8"}, 1),
-    ("no translation", {"LANG": "C.UTF-8", "LANGUAGE": "fr:de"}, 1),
-    ("broken LANGUAGE", {"LANG": "C.UTF-8", "LANGUAGE": ":::@@x.y:"}, 1),
+    ("Japanese", {"LANG": "ja_JP.UTF-8"}, JAPANESE),
+    ("English", {"LANG": "C.UTF-8"}, ENGLISH),
+    ("no translation", {"LANG": "C.UTF-8", "LANGUAGE": "fr:de"}, ENGLISH),
+    ("broken LANGUAGE", {"LANG": "C.UTF-8", "LANGUAGE": ":::@@x.y:"}, ENGLISH),
 ]
 
 # Keys pressed through the buttons' actions, and what the answer display
@@ -161,7 +169,7 @@ def stop(process):
 
 
 def check_names(pyatspi, session, orvane, clock, locale_env):
-    for row, env, column in LOCALES:
+    for row, env, language in LOCALES:
         full_env = dict(env)
         if env["LANG"].startswith("ja_JP") and locale_env:
             full_env["LOCPATH"] = locale_env
@@ -171,10 +179,10 @@ def check_names(pyatspi, session, orvane, clock, locale_env):
             if not check(app, f"{row}: the window never appeared on the accessibility bus"):
                 continue
             window = Window(app)
-            for where, *words in WORDS:
-                name = window[where].name
-                check(name == words[column - 1],
-                      f"{row}: {where} is called {name!r}, expected {words[column - 1]!r}")
+            for where, what, *words in WORDS:
+                heard = getattr(window[where], what)
+                check(heard == words[language],
+                      f"{row}: the {what} of {where} is {heard!r}, expected {words[language]!r}")
             for accessible in walk(window.frame):
                 check(not INTERNAL_NAME.match(accessible.name or ""),
                       f"{row}: an internal name is exposed: {accessible.name!r}")
@@ -192,6 +200,24 @@ def check_names(pyatspi, session, orvane, clock, locale_env):
         with open(stderr_path, encoding="utf-8", errors="replace") as f:
             said = f.read()
         check(said == "", f"{row}: the program wrote on its terminal: {said!r}")
+
+
+def check_without_bus(session, orvane, clock):
+    """With no accessibility bus at all the program starts as usual, quietly."""
+    process, stderr_path = start_orvane(
+        session, orvane, {"DBUS_SESSION_BUS_ADDRESS": "unix:path=" + session.dir + "/no-bus"})
+    try:
+        found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                                str(process.pid), "--name", "^Orvane$"],
+                               env=session.env, capture_output=True, text=True,
+                               timeout=clock.left(20), check=False)
+        check(found.stdout.split(), "without a bus the window did not appear")
+        check(process.poll() is None, "without a bus the program ended")
+    finally:
+        stop(process)
+    with open(stderr_path, encoding="utf-8", errors="replace") as f:
+        said = f.read()
+    check(said == "", f"without a bus the program wrote on its terminal: {said!r}")
 
 
 def check_sequences(pyatspi, session, orvane, clock):
@@ -288,7 +314,7 @@ class DebugLog:
 
 
 def check_orca(session, orvane, clock):
-    for tool in ("orca", "speech-dispatcher", "xdotool"):
+    for tool in ("orca", "speech-dispatcher"):
         if subprocess.run(["which", tool], capture_output=True, check=False).returncode:
             raise SetupError(f"{tool} is not installed")
     # Speech goes to ALSA's null device: no sound server, no sound card.
@@ -348,8 +374,12 @@ def main():
                 import pyatspi
             except ImportError:
                 raise SetupError("python3-pyatspi is not installed")
+            if subprocess.run(["which", "xdotool"], capture_output=True,
+                              check=False).returncode:
+                raise SetupError("xdotool is not installed")
             check_names(pyatspi, session, orvane, clock, locale_path)
             check_sequences(pyatspi, session, orvane, clock)
+            check_without_bus(session, orvane, clock)
             check_orca(session, orvane, clock)
     except SetupError as error:
         print("SKIP:", error)
