@@ -10,7 +10,10 @@ PACKAGES := cmake make g++ pkg-config \
             libgtest-dev libgmock-dev \
             qt6-base-dev libqt6svg6 qt6-svg-dev \
             qt6-qpa-plugins fonts-ipafont-gothic fonts-dejavu-core xvfb xauth \
-            desktop-file-utils appstream libfontconfig-dev
+            desktop-file-utils appstream libfontconfig-dev \
+            qt6-tools-dev qt6-l10n-tools \
+            dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca speech-dispatcher \
+            speech-dispatcher-espeak-ng espeak-ng locales xdotool
 
 # The fuzzer needs clang with its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev libfuzzer-14-dev

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/button_descriptions.h"
 #include "app/button_table.h"
 #include "window_test_support.h"
 
@@ -36,7 +37,8 @@ private slots:
         const QList<QSize> sizes = form_->windowIcon().availableSizes();
         QVERIFY(sizes.contains(QSize(16, 16)));
         QVERIFY(sizes.contains(QSize(32, 32)));
-        for (const QSize& size : sizes) QVERIFY2(size.width() <= 64, qPrintable(QString::number(size.width())));
+        for (const QSize& size : sizes)
+            QVERIFY2(size.width() <= 64, qPrintable(QString::number(size.width())));
     }
 
     void clientAreaIsFixedAndBlue() {
@@ -91,7 +93,7 @@ private slots:
             QVERIFY2(button->geometry() == expected, qPrintable(name));
             QVERIFY2(button->geometry().right() < 582 && button->geometry().bottom() < 199,
                      qPrintable(name));
-            QCOMPARE(button->accessibleName(), QString::fromUtf8(row.accessibleName));
+            QCOMPARE(button->accessibleName(), QString::fromUtf8(SpeakButton(row.number).name));
         }
         QCOMPARE(form_->centralWidget()->findChildren<QAbstractButton*>().size(), 45);
     }
