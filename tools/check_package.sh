@@ -39,7 +39,7 @@ mirror=${ORVANE_MIRROR:-$(
     { sed -n 's/^URIs:[[:space:]]*//p' /etc/apt/sources.list.d/*.sources 2>/dev/null
       sed -n 's/^deb[[:space:]]\+\(\[[^]]*\][[:space:]]\+\)\?\([^[:space:]]\+\).*/\2/p' \
           /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null
-    } | tr ' ' '\n' | grep -E '/debian/?$' | head -n1)}
+    } | tr ' ' '\n' | grep -E '/debian/?$' | head -n1 || true)}
 mirror=${mirror:-http://deb.debian.org/debian}
 cache=${ORVANE_PIUPARTS_CACHE:-/var/cache/orvane-piuparts}
 mkdir -p "$cache"
