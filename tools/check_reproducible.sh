@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# Builds the Debian package of the last commit twice, from two copies of the
+# Builds the Debian package of a commit (the last one unless named) twice, from two copies of the
 # source in two different folders (one with a space in its name), one after
 # the other, with the same SOURCE_DATE_EPOCH, and compares the two packages
 # byte for byte. On a difference diffoscope (diffoscope-minimal) shows where.
 #
-#   tools/check_reproducible.sh [BUILD_TYPE]     # RelWithDebInfo, as make package
+#   tools/check_reproducible.sh [BUILD_TYPE [COMMIT]]   # RelWithDebInfo and HEAD
 #
-# Uncommitted changes are not part of the check: it builds what `git archive
-# HEAD` gives. The tests are not built, as they are not in the package.
+# Uncommitted changes are not part of the check: it builds what `git archive`
+# gives. The tests are not built, as they are not in the package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_type=${1:-RelWithDebInfo}
-export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+commit=$(git rev-parse --short "${2:-HEAD}")
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct "$commit")}
 jobs=${JOBS:-2}
 
 scratch=$(mktemp -d /tmp/orvane-reproducible.XXXXXX)
@@ -20,7 +21,7 @@ trap 'rm -rf "$scratch"' EXIT
 build() {  # <folder>: prints the path of the package built there
     local top=$1
     mkdir -p "$top/source"
-    git archive HEAD | tar -x -C "$top/source"
+    git archive "$commit" | tar -x -C "$top/source"
     cmake -S "$top/source" -B "$top/build" -DCMAKE_BUILD_TYPE="$build_type" \
         -DBUILD_TESTING=OFF > "$top/configure.log"
     cmake --build "$top/build" -j "$jobs" > "$top/build.log"
@@ -28,7 +29,7 @@ build() {  # <folder>: prints the path of the package built there
     ls "$top"/build/orvane_*.deb
 }
 
-echo "SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH, build type $build_type, commit $(git rev-parse --short HEAD)"
+echo "SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH, build type $build_type, commit $commit"
 first=$(build "$scratch/first")
 echo "built $first at $(date -u +%T)"
 second=$(build "$scratch/second build, elsewhere")
