@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package of a commit (the last one unless named) twice, from two copies of the
-# source in two different folders (one with a space in its name), one after
-# the other, with the same SOURCE_DATE_EPOCH, and compares the two packages
-# byte for byte. On a difference diffoscope (diffoscope-minimal) shows where.
+# Builds the Debian package of a commit (the last one unless named) twice,
+# from two copies of the source in two different folders (one with a space in
+# its name), one after the other, with the same SOURCE_DATE_EPOCH, and
+# compares the two packages byte for byte. On a difference diffoscope
+# (diffoscope-minimal) shows where.
 #
 #   tools/check_reproducible.sh [BUILD_TYPE [COMMIT]]   # RelWithDebInfo and HEAD
 #
