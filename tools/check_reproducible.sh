@@ -19,21 +19,25 @@ jobs=${JOBS:-2}
 scratch=$(mktemp -d /tmp/orvane-reproducible.XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
 
-build() {  # <folder>: prints the path of the package built there
-    local top=$1
-    mkdir -p "$top/source"
-    git archive "$commit" | tar -x -C "$top/source"
-    cmake -S "$top/source" -B "$top/build" -DCMAKE_BUILD_TYPE="$build_type" \
-        -DBUILD_TESTING=OFF > "$top/configure.log"
-    cmake --build "$top/build" -j "$jobs" > "$top/build.log"
-    (cd "$top/build" && cpack -G DEB > "$top/cpack.log")
-    ls "$top"/build/orvane_*.deb
+# Each copy is built as `make package` builds, in build/ inside the source:
+# moc's generated files include the headers by their path relative to the
+# build folder, so that place is part of what the package is made from.
+build() {  # <source folder>: prints the path of the package built there
+    local source=$1
+    mkdir -p "$source"
+    git archive "$commit" | tar -x -C "$source"
+    {
+        cmake -S "$source" -B "$source/build" -DCMAKE_BUILD_TYPE="$build_type" -DBUILD_TESTING=OFF &&
+            cmake --build "$source/build" -j "$jobs" &&
+            (cd "$source/build" && cpack -G DEB)
+    } > "$source/build.log" 2>&1 || { tail -n 30 "$source/build.log" >&2; return 1; }
+    ls "$source"/build/orvane_*.deb
 }
 
 echo "SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH, build type $build_type, commit $commit"
-first=$(build "$scratch/first")
+first=$(build "$scratch/first/orvane") || exit 1
 echo "built $first at $(date -u +%T)"
-second=$(build "$scratch/second build, elsewhere")
+second=$(build "$scratch/second build, elsewhere/orvane") || exit 1
 echo "built $second at $(date -u +%T)"
 sha256sum "$first" "$second"
 if cmp "$first" "$second"; then
