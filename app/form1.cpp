@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QMenuBar>
+#include <QMouseEvent>
 #include <QWindow>
 #include <algorithm>
 #include <vector>
@@ -21,6 +21,7 @@
 #include "app/key_translation.h"
 #include "app/twips.h"
 #include "app/window_fonts.h"
+#include "app/window_menu_bar.h"
 
 namespace orvane {
 namespace {
@@ -57,6 +58,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), calculator_(*this) {
                    Qt::MSWindowsFixedSizeDialogHint);
 
     setCentralWidget(BuildClientArea());
+    menuBar_ = new WindowMenuBar(this);
+    setMenuBar(menuBar_);
     BuildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -150,7 +153,7 @@ void Form1::BuildButtons(QWidget* client) {
 }
 
 void Form1::BuildMenus() {
-    QMenuBar* bar = menuBar();
+    WindowMenuBar* bar = menuBar_;
     bar->setNativeMenuBar(false);  // always in the window, never a global menu
     auto addMenu = [bar](const char* name, const QString& caption) {
         QMenu* menu = bar->addMenu(caption);
@@ -166,6 +169,9 @@ void Form1::BuildMenus() {
     };
 
     QMenu* file = addMenu("mnuFail", QStringLiteral("ファイル(&F)"));
+    // The separator is the menu's first entry, which the toolkit would
+    // otherwise fold away.
+    file->setSeparatorsCollapsible(false);
     file->addSeparator()->setObjectName(QStringLiteral("mnuSikiri"));
     addItem(file, "mnuEnd", QStringLiteral("終了(&X)"), [this] { mnuEnd_Click(); });
 
@@ -184,17 +190,24 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // Every press reaches this window's platform window once, before it is
     // handed to the focused widget and from there up the parent chain. Taking
     // it at that first stop sees each press exactly once; the event goes on
-    // unconsumed. While a menu is open its popup owns the keyboard.
-    if (event->type() == QEvent::KeyPress && watched == windowHandle() &&
-        QApplication::activePopupWidget() == nullptr) {
-        Form_KeyDown(*static_cast<QKeyEvent*>(event));
+    // unconsumed. While the menu bar has the keyboard (a menu open, or its
+    // keyboard mode after Alt) every key is the bar's alone.
+    if (watched != windowHandle()) return false;
+    if (event->type() == QEvent::KeyPress && !menuBar_->ownsKeyboard()) {
+        PreviewKey(*static_cast<QKeyEvent*>(event));
+    } else if (event->type() == QEvent::MouseButtonPress &&
+               !menuBar_->geometry().contains(
+                   static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        // A click anywhere else in the window ends the bar's keyboard mode,
+        // as Esc does, also where the click lands on no control.
+        menuBar_->leaveKeyboardMode();
     }
     return false;
 }
 
-void Form1::Form_KeyDown(const QKeyEvent& event) {
+void Form1::PreviewKey(const QKeyEvent& event) {
     if (const std::optional<VirtualKey> key = TranslateKey(event)) {
-        orvane::Form_KeyDown(calculator_, key->keyCode, key->shift);
+        Form_KeyDown(calculator_, key->keyCode, key->mask);
     }
 }
 

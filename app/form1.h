@@ -14,6 +14,7 @@ class QCloseEvent;
 namespace orvane {
 
 class frmAbout;
+class WindowMenuBar;
 
 // The calculator window: a thin shell that builds its controls from the
 // button table, hands clicks, previewed keys and menu commands to the
@@ -45,11 +46,12 @@ private:
     void BuildButtons(QWidget* client);
     void BuildMenus();
 
-    void Form_KeyDown(const QKeyEvent& event);
+    void PreviewKey(const QKeyEvent& event);
     void mnuEnd_Click();
     void mnuVarjyon_Click();
 
     std::array<QLabel*, 4> labels_{};
+    WindowMenuBar* menuBar_ = nullptr;
     Calculator calculator_;
     QPointer<frmAbout> about_;
 };

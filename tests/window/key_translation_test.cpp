@@ -126,7 +126,7 @@ private slots:
         QFETCH(KeyAction, action);
         const std::optional<VirtualKey> translated = TranslateKey(key, text, modifiers, keypad);
         const KeyAction got =
-            translated ? LookUpKey(translated->keyCode, translated->shift) : KeyAction::None;
+            translated ? LookUpKey(translated->keyCode, translated->mask) : KeyAction::None;
         QCOMPARE(static_cast<int>(got), static_cast<int>(action));
     }
 
@@ -173,7 +173,7 @@ private slots:
         const std::optional<VirtualKey> translated = TranslateKey(key, text, modifiers, keypad);
         QVERIFY(translated);
         QCOMPARE(int(translated->keyCode), code);
-        QCOMPARE(int(translated->shift), mask);
+        QCOMPARE(int(translated->mask), mask);
     }
 
     // Every row of the key table, typed on a US and on a Japanese layout:
@@ -229,8 +229,8 @@ private slots:
         QVERIFY(fromUs);
         QVERIFY(fromJp);
         QCOMPARE(fromUs->keyCode, fromJp->keyCode);
-        QCOMPARE(fromUs->shift, fromJp->shift);
-        QCOMPARE(static_cast<int>(LookUpKey(fromUs->keyCode, fromUs->shift)),
+        QCOMPARE(fromUs->mask, fromJp->mask);
+        QCOMPARE(static_cast<int>(LookUpKey(fromUs->keyCode, fromUs->mask)),
                  static_cast<int>(action));
     }
 
@@ -259,7 +259,7 @@ private slots:
         QFETCH(LayoutKey, press);
         QFETCH(KeyAction, action);
         const std::optional<VirtualKey> key = TranslateKey(press.Event());
-        const KeyAction got = key ? LookUpKey(key->keyCode, key->shift) : KeyAction::None;
+        const KeyAction got = key ? LookUpKey(key->keyCode, key->mask) : KeyAction::None;
         QCOMPARE(static_cast<int>(got), static_cast<int>(action));
     }
 

@@ -165,6 +165,8 @@ private slots:
             seen << action->objectName() + "=" +
                         (action->isSeparator() ? QString() : action->text());
             QVERIFY(action->shortcut().isEmpty());
+            // Every entry takes room in the open menu, the leading separator too.
+            QVERIFY2(!found->actionGeometry(action).isEmpty(), qPrintable(action->objectName()));
         }
         QCOMPARE(seen, items);
     }
