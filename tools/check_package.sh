@@ -92,7 +92,7 @@ say "apt-get install ./orvane.deb into the fresh root"
 apt-get update -q >/dev/null
 apt-get install -y -q --no-install-recommends /tmp/orvane.deb > /tmp/apt.log 2>&1 || { tail -n 30 /tmp/apt.log; exit 1; }
 echo "$(grep -c '^Setting up ' /tmp/apt.log) packages set up, among them:"
-grep -oE '^Setting up (libqt6(core|gui|widgets)6|qt6-qpa-plugins|fonts-ipafont-gothic|orvane)(:[a-z0-9]+)? \([^)]*\)' /tmp/apt.log |
+grep -oE '^Setting up (libqt6(core|gui|widgets)6|qt6-wayland|fonts-ipafont-gothic|fonts-dejavu-core|orvane)(:[a-z0-9]+)? \([^)]*\)' /tmp/apt.log |
     sed 's/^Setting up /  /'
 dpkg-query -W -f='installed: ${Package} ${Version} ${Status}\n' orvane
 
