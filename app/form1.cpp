@@ -20,6 +20,7 @@
 #include "app/key_table.h"
 #include "app/key_translation.h"
 #include "app/twips.h"
+#include "app/whole_steps.h"
 #include "app/window_fonts.h"
 #include "app/window_menu_bar.h"
 
@@ -62,6 +63,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), calculator_(*this) {
     setMenuBar(menuBar_);
     BuildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+    CountSizeStepsFromFixedSize(*this);
 
     // Key preview: the window sees every key before the focused button does.
     qApp->installEventFilter(this);
@@ -80,12 +83,14 @@ void Form1::closeEvent(QCloseEvent* event) {
     // The program runs until its last window is closed: an About box still
     // open stays on screen as a window of its own, and the program ends when
     // it is closed. Exit from the menu closes both at once.
-    if (about_ && about_->isVisible()) {
+    // A box minimised along with the window comes back restored: with the
+    // window gone, nothing else would show it again.
+    if (about_) {
         const QPoint position = about_->pos();
         about_->setParent(nullptr, about_->windowFlags());
         about_->setAttribute(Qt::WA_QuitOnClose, true);
         about_->move(position);
-        about_->show();
+        ShowAboutBox();
     }
     QMainWindow::closeEvent(event);
 }
@@ -231,6 +236,11 @@ void Form1::mnuEnd_Click() {
 
 void Form1::mnuVarjyon_Click() {
     if (!about_) about_ = new frmAbout(this);
+    ShowAboutBox();
+}
+
+void Form1::ShowAboutBox() {
+    about_->setWindowState(about_->windowState() & ~Qt::WindowMinimized);
     about_->show();
     about_->raise();
     about_->activateWindow();

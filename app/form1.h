@@ -49,6 +49,7 @@ private:
     void PreviewKey(const QKeyEvent& event);
     void mnuEnd_Click();
     void mnuVarjyon_Click();
+    void ShowAboutBox();  // shown restored, in front and active
 
     std::array<QLabel*, 4> labels_{};
     WindowMenuBar* menuBar_ = nullptr;
