@@ -32,6 +32,7 @@ private slots:
         auto* ok = Child<QPushButton>(*about, "cmdOK");
         QCOMPARE(ok->text(), QStringLiteral("OK"));
         QVERIFY(ok->isDefault());
+        QVERIFY(Activate(*about));
         QCOMPARE(QApplication::focusWidget(), ok);
         QVERIFY(!Child<QLabel>(*about, "picIcon")->pixmap().isNull());
         QCOMPARE(Child(*about, "picIcon")->size(), QSize(32, 32));
@@ -87,8 +88,7 @@ private slots:
         QFETCH(int, key);
         QPointer<frmAbout> about = Open();
         QVERIFY(about);
-        about->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(about));
+        QVERIFY(Activate(*about));
         // Only the press: it closes and deletes the box, window and all, so a
         // release sent afterwards would go to a window that no longer exists.
         QTest::keyPress(about->windowHandle(), Qt::Key(key));

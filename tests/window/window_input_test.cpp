@@ -200,6 +200,9 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, item);
         QFETCH(QString, expected);
+        if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+            QSKIP("a Wayland clipboard needs a seat, which a headless compositor has not");
+        }
         for (const KeyPress& press : keys) Press(*form_, press.key, press.modifiers);
         const QString label1 = Caption(*form_, 1);
         const QString label2 = Caption(*form_, 2);
