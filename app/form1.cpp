@@ -200,12 +200,14 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched != windowHandle()) return false;
     if (event->type() == QEvent::KeyPress && !menuBar_->ownsKeyboard()) {
         PreviewKey(*static_cast<QKeyEvent*>(event));
-    } else if (event->type() == QEvent::MouseButtonPress &&
-               !menuBar_->geometry().contains(
-                   static_cast<QMouseEvent*>(event)->position().toPoint())) {
-        // A click anywhere else in the window ends the bar's keyboard mode,
-        // as Esc does, also where the click lands on no control.
-        menuBar_->leaveKeyboardMode();
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        // A click anywhere but on a title ends the bar's keyboard mode, as
+        // Esc does, also where the click lands on no control.
+        const QPoint inBar =
+            menuBar_->mapFrom(this, static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (!menuBar_->rect().contains(inBar) || menuBar_->actionAt(inBar) == nullptr) {
+            menuBar_->leaveKeyboardMode();
+        }
     }
     return false;
 }
