@@ -9,11 +9,12 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ pkg-config \
             libgtest-dev libgmock-dev \
             qt6-base-dev libqt6svg6 qt6-svg-dev \
-            qt6-qpa-plugins fonts-ipafont-gothic fonts-dejavu-core xvfb xauth \
+            qt6-wayland fonts-ipafont-gothic fonts-dejavu-core xvfb xauth \
             desktop-file-utils appstream libfontconfig-dev \
+            openbox xdotool xclip x11-xkb-utils weston \
             qt6-tools-dev qt6-l10n-tools \
             dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca speech-dispatcher \
-            speech-dispatcher-espeak-ng espeak-ng locales xdotool devscripts
+            speech-dispatcher-espeak-ng espeak-ng locales devscripts
 
 # The fuzzer needs clang with its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev libfuzzer-14-dev

@@ -10,6 +10,8 @@
 #include "about/orvane_version.h"
 #include "app/icon.h"
 #include "app/twips.h"
+#include "app/whole_steps.h"
+#include "app/window_fonts.h"
 
 namespace orvane {
 namespace {
@@ -38,6 +40,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(TwipsToPixels(rect));
     label->setTextFormat(Qt::PlainText);
+    // The window's Japanese face: the half-width katakana and the digits of
+    // the version line then read like the lines around them.
+    label->setFont(WindowFont());
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);
@@ -58,10 +63,15 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
         "Orvane", "The calculator's title and version, and where to report defects."));
 
     // The client area sits at a fixed place measured from the screen's corner.
-    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
-    setGeometry(QRect(origin, QSize()).translated(TwipsToPixels(2340), TwipsToPixels(1875)));
+    // A Wayland client cannot place its windows: there the compositor places
+    // the box, a transient of the calculator window.
+    if (QGuiApplication::platformName() != QLatin1String("wayland")) {
+        const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+        const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+        move(origin + QPoint(TwipsToPixels(2340), TwipsToPixels(1875)));
+    }
     setFixedSize(TwipsToPixels(4785), TwipsToPixels(3000));
+    CountSizeStepsFromFixedSize(*this);
 
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));

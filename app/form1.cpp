@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QMenuBar>
+#include <QMouseEvent>
 #include <QWindow>
 #include <algorithm>
 #include <vector>
@@ -22,7 +22,9 @@
 #include "app/key_translation.h"
 #include "app/menu_accessible.h"
 #include "app/twips.h"
+#include "app/whole_steps.h"
 #include "app/window_fonts.h"
+#include "app/window_menu_bar.h"
 
 namespace orvane {
 namespace {
@@ -59,8 +61,12 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), calculator_(*this) {
                    Qt::MSWindowsFixedSizeDialogHint);
 
     setCentralWidget(BuildClientArea());
+    menuBar_ = new WindowMenuBar(this);
+    setMenuBar(menuBar_);
     BuildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+    CountSizeStepsFromFixedSize(*this);
 
     // Key preview: the window sees every key before the focused button does.
     qApp->installEventFilter(this);
@@ -79,12 +85,14 @@ void Form1::closeEvent(QCloseEvent* event) {
     // The program runs until its last window is closed: an About box still
     // open stays on screen as a window of its own, and the program ends when
     // it is closed. Exit from the menu closes both at once.
-    if (about_ && about_->isVisible()) {
+    // A box minimised along with the window comes back restored: with the
+    // window gone, nothing else would show it again.
+    if (about_) {
         const QPoint position = about_->pos();
         about_->setParent(nullptr, about_->windowFlags());
         about_->setAttribute(Qt::WA_QuitOnClose, true);
         about_->move(position);
-        about_->show();
+        ShowAboutBox();
     }
     QMainWindow::closeEvent(event);
 }
@@ -159,7 +167,7 @@ void Form1::BuildButtons(QWidget* client) {
 }
 
 void Form1::BuildMenus() {
-    QMenuBar* bar = menuBar();
+    WindowMenuBar* bar = menuBar_;
     bar->setNativeMenuBar(false);  // always in the window, never a global menu
     auto addMenu = [bar](const char* name, const QString& caption) {
         QMenu* menu = bar->addMenu(caption);
@@ -175,6 +183,9 @@ void Form1::BuildMenus() {
     };
 
     QMenu* file = addMenu("mnuFail", QStringLiteral("ファイル(&F)"));
+    // The separator is the menu's first entry, which the toolkit would
+    // otherwise fold away.
+    file->setSeparatorsCollapsible(false);
     file->addSeparator()->setObjectName(QStringLiteral("mnuSikiri"));
     addItem(file, "mnuEnd", QStringLiteral("終了(&X)"), [this] { mnuEnd_Click(); });
 
@@ -194,17 +205,26 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // Every press reaches this window's platform window once, before it is
     // handed to the focused widget and from there up the parent chain. Taking
     // it at that first stop sees each press exactly once; the event goes on
-    // unconsumed. While a menu is open its popup owns the keyboard.
-    if (event->type() == QEvent::KeyPress && watched == windowHandle() &&
-        QApplication::activePopupWidget() == nullptr) {
-        Form_KeyDown(*static_cast<QKeyEvent*>(event));
+    // unconsumed. While the menu bar has the keyboard (a menu open, or its
+    // keyboard mode after Alt) every key is the bar's alone.
+    if (watched != windowHandle()) return false;
+    if (event->type() == QEvent::KeyPress && !menuBar_->ownsKeyboard()) {
+        PreviewKey(*static_cast<QKeyEvent*>(event));
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        // A click anywhere but on a title ends the bar's keyboard mode, as
+        // Esc does, also where the click lands on no control.
+        const QPoint inBar =
+            menuBar_->mapFrom(this, static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (!menuBar_->rect().contains(inBar) || menuBar_->actionAt(inBar) == nullptr) {
+            menuBar_->leaveKeyboardMode();
+        }
     }
     return false;
 }
 
-void Form1::Form_KeyDown(const QKeyEvent& event) {
+void Form1::PreviewKey(const QKeyEvent& event) {
     if (const std::optional<VirtualKey> key = TranslateKey(event)) {
-        orvane::Form_KeyDown(calculator_, key->keyCode, key->shift);
+        Form_KeyDown(calculator_, key->keyCode, key->mask);
     }
 }
 
@@ -228,6 +248,11 @@ void Form1::mnuEnd_Click() {
 
 void Form1::mnuVarjyon_Click() {
     if (!about_) about_ = new frmAbout(this);
+    ShowAboutBox();
+}
+
+void Form1::ShowAboutBox() {
+    about_->setWindowState(about_->windowState() & ~Qt::WindowMinimized);
     about_->show();
     about_->raise();
     about_->activateWindow();

@@ -16,6 +16,7 @@ namespace orvane {
 
 class frmAbout;
 class AnswerAnnouncer;
+class WindowMenuBar;
 
 // The calculator window: a thin shell that builds its controls from the
 // button table, hands clicks, previewed keys and menu commands to the
@@ -47,11 +48,13 @@ private:
     void BuildButtons(QWidget* client);
     void BuildMenus();
 
-    void Form_KeyDown(const QKeyEvent& event);
+    void PreviewKey(const QKeyEvent& event);
     void mnuEnd_Click();
     void mnuVarjyon_Click();
+    void ShowAboutBox();  // shown restored, in front and active
 
     std::array<QLabel*, 4> labels_{};
+    WindowMenuBar* menuBar_ = nullptr;
     Calculator calculator_;
     QPointer<frmAbout> about_;
     std::unique_ptr<AnswerAnnouncer> announcer_;

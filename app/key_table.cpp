@@ -46,14 +46,14 @@ KeyAction Find(const std::array<KeyRow, N>& rows, std::int16_t keyCode) {
 
 }  // namespace
 
-KeyAction LookUpKey(std::int16_t keyCode, std::int16_t shift) {
-    if (shift == 0) return Find(kPlainKeys, keyCode);
-    if (shift == kShiftMask) return Find(kShiftedKeys, keyCode);
+KeyAction LookUpKey(std::int16_t keyCode, std::int16_t mask) {
+    if (mask == 0) return Find(kPlainKeys, keyCode);
+    if (mask == kShiftMask) return Find(kShiftedKeys, keyCode);
     return KeyAction::None;  // Ctrl or Alt, alone or with anything else
 }
 
-void Form_KeyDown(Calculator& calculator, std::int16_t keyCode, std::int16_t shift) {
-    calculator.Perform(LookUpKey(keyCode, shift));
+void Form_KeyDown(Calculator& calculator, std::int16_t keyCode, std::int16_t mask) {
+    calculator.Perform(LookUpKey(keyCode, mask));
 }
 
 }  // namespace orvane

@@ -74,17 +74,30 @@ std::optional<VirtualKey> TranslateKey(int qtKey, const QString& text,
     std::int16_t chord = 0;
     if (modifiers & Qt::ControlModifier) chord |= kCtrlMask;
     if (modifiers & Qt::AltModifier) chord |= kAltMask;
+    const std::int16_t shift = (modifiers & Qt::ShiftModifier) ? kShiftMask : 0;
 
     std::optional<VirtualKey> key;
     if (qtKey == Qt::Key_Backspace || qtKey == Qt::Key_Escape) {
-        const std::int16_t shift = (modifiers & Qt::ShiftModifier) ? kShiftMask : 0;
         key = VirtualKey{static_cast<std::int16_t>(qtKey == Qt::Key_Backspace ? 8 : 27), shift};
+    } else if (qtKey == Qt::Key_Dead_Circumflex) {
+        // German and French layouts put ^ on a dead key, which produces no
+        // text of its own; it still is the key that types ^. Other dead keys
+        // stand for nothing in the table and fall through to no character.
+        key = MainBlockKey(QChar(u'^'));
     } else {
         const QChar c = ProducedCharacter(qtKey, text);
         if (c.isNull()) return std::nullopt;
-        key = keypad ? KeypadKey(c) : MainBlockKey(c);
+        if (keypad) {
+            // A keypad key produces its character whatever Shift does, so a
+            // held Shift is the user's and must reach the table: the shifted
+            // table has no keypad rows.
+            key = KeypadKey(c);
+            if (key) key->mask = shift;
+        } else {
+            key = MainBlockKey(c);
+        }
     }
-    if (key) key->shift = static_cast<std::int16_t>(key->shift | chord);
+    if (key) key->mask = static_cast<std::int16_t>(key->mask | chord);
     return key;
 }
 

@@ -165,6 +165,8 @@ private slots:
             seen << action->objectName() + "=" +
                         (action->isSeparator() ? QString() : action->text());
             QVERIFY(action->shortcut().isEmpty());
+            // Every entry takes room in the open menu, the leading separator too.
+            QVERIFY2(!found->actionGeometry(action).isEmpty(), qPrintable(action->objectName()));
         }
         QCOMPARE(seen, items);
     }
@@ -198,6 +200,9 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, item);
         QFETCH(QString, expected);
+        if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+            QSKIP("a Wayland clipboard needs a seat, which a headless compositor has not");
+        }
         for (const KeyPress& press : keys) Press(*form_, press.key, press.modifiers);
         const QString label1 = Caption(*form_, 1);
         const QString label2 = Caption(*form_, 2);

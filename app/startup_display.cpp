@@ -1,0 +1,112 @@
+#include "app/startup_display.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace orvane {
+namespace {
+
+// The platform asked for on the command line, as Qt reads it: -platform NAME
+// or --platform NAME, and the -platform=NAME spelling as well.
+QByteArray PlatformArgument(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (std::strncmp(arg, "--", 2) == 0) ++arg;
+        if (std::strcmp(arg, "-platform") == 0 && i + 1 < argc) return argv[i + 1];
+        if (std::strncmp(arg, "-platform=", 10) == 0) return arg + 10;
+    }
+    return {};
+}
+
+// What the user can check: the platform asked for and the displays named.
+std::string DescribeDisplay(int argc, char** argv) {
+    std::string described;
+    auto add = [&described](const char* name, const QByteArray& value) {
+        if (value.isEmpty()) return;
+        if (!described.empty()) described += ", ";
+        described += name;
+        described += value.constData();
+    };
+    QByteArray platform = PlatformArgument(argc, argv);
+    if (platform.isEmpty()) platform = qgetenv("QT_QPA_PLATFORM");
+    add("platform ", platform);
+    add("WAYLAND_DISPLAY=", qgetenv("WAYLAND_DISPLAY"));
+    add("DISPLAY=", qgetenv("DISPLAY"));
+    return described;
+}
+
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+
+// One guard at a time: QApplication is built once.
+struct GuardState {
+    QtMessageHandler previous = nullptr;
+    std::string line;
+    std::vector<HeldMessage> held;
+};
+GuardState* guardState = nullptr;
+
+void HoldOrFail(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fputs(guardState->line.c_str(), stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    guardState->held.push_back({type, context.category, text});
+}
+
+}  // namespace
+
+bool HasDisplay(int argc, char** argv) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !PlatformArgument(argc, argv).isEmpty();
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return true;
+#endif
+}
+
+void ReportNoDisplay(const char* program) {
+    std::fprintf(stderr,
+                 "orvane: no display found; run it on a desktop, or under a virtual one: "
+                 "xvfb-run -a %s\n",
+                 program);
+}
+
+DisplayOpenGuard::DisplayOpenGuard(const char* program, int argc, char** argv) {
+    guardState = new GuardState;
+    guardState->line = "orvane: cannot open the display (" + DescribeDisplay(argc, argv) +
+                       "); run it on a desktop, or under a virtual one: xvfb-run -a " + program +
+                       "\n";
+    guardState->previous = qInstallMessageHandler(HoldOrFail);
+    // Qt reads -platform NAME but not -platform=NAME; hand it either
+    // spelling the way it reads a platform from the environment.
+    const QByteArray platform = PlatformArgument(argc, argv);
+    if (!platform.isEmpty()) qputenv("QT_QPA_PLATFORM", platform);
+}
+
+void DisplayOpenGuard::Release() {
+    if (guardState == nullptr) return;
+    qInstallMessageHandler(guardState->previous);
+    for (const HeldMessage& message : guardState->held) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        guardState->previous(message.type, context, message.text);
+    }
+    delete guardState;
+    guardState = nullptr;
+}
+
+}  // namespace orvane

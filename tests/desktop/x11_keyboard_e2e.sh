@@ -1,0 +1,150 @@
+#!/bin/bash
+# The calculator on a real X server with a window manager: a private Xvfb
+# with openbox, keys typed with xdotool on US, Japanese, German and French
+# layouts, the displays read back through the Copy buttons and xclip. One
+# fresh program per row. Exits 77 (skipped) only when a tool is missing.
+#
+#   x11_keyboard_e2e.sh path/to/orvane
+set -u
+orvane=$1
+
+for tool in Xvfb openbox xdotool xclip setxkbmap; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "skipped: $tool is not installed"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/orvane-x11.XXXXXX") || exit 1
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display of our own: Xvfb picks a free number and writes it to fd 3.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=:$(head -n1 "$work/display")
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+export XDG_RUNTIME_DIR=$work
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+# The window manager is ready once it announces its desktops.
+for _ in $(seq 200); do xdotool get_desktop >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool get_desktop >/dev/null 2>&1 || { echo "openbox did not start"; cat "$work/openbox.log"; exit 1; }
+
+# The Copy buttons' centres, in pixels of the client area (twips / 15).
+copy_expression="$(((8300 + 215) / 15)) $(((0 + 190) / 15))"
+copy_answer="$(((8300 + 215) / 15)) $(((375 + 187) / 15))"
+client_height=$((2985 / 15))
+
+failures=0
+program=0
+window=
+start_program() {
+    env "$@" "$orvane" >"$work/orvane.log" 2>&1 &
+    program=$!
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Orvane$' | head -n1)
+    [ -n "$window" ] || return 1
+    # Right after start-up the window manager may not be ready to activate.
+    for _ in $(seq 20); do
+        timeout 5 xdotool windowactivate --sync "$window" >/dev/null 2>&1 && return 0
+        sleep 0.25
+    done
+    timeout 5 xdotool windowfocus --sync "$window" >/dev/null 2>&1
+}
+# The client size of the window, as WIDTHxHEIGHT.
+window_size() {
+    xdotool getwindowgeometry "$window" | awk '/Geometry:/ {print $2}'
+}
+stop_program() {
+    kill "$program" 2>/dev/null
+    wait "$program" 2>/dev/null
+}
+# Clicks a Copy button and prints what the clipboard then holds.
+read_display() {
+    local x y menu_bar
+    read -r x y <<<"$1"
+    menu_bar=$(($(window_size | cut -dx -f2) - client_height))
+    printf 'sentinel' | xclip -selection clipboard -i >/dev/null 2>&1
+    xdotool mousemove --window "$window" "$x" $((menu_bar + y)) click 1
+    for _ in $(seq 100); do
+        local text
+        text=$(xclip -selection clipboard -o 2>/dev/null)
+        if [ "$text" != sentinel ]; then
+            printf '%s' "$text"
+            return
+        fi
+        sleep 0.05
+    done
+    printf '<clipboard unchanged>'
+}
+
+# name | layout | xdotool commands, ';' between | expression | answer
+rows=(
+    "Alt+E, Esc, Esc leaves the expression and Enter evaluates|us|type 2+3;key alt+e;key Escape;key Escape;key Return|2+3|5"
+    "Alt, Esc: the Esc leaves keyboard mode and is no clear-all|us|type 2+3;key alt;key Escape;key Return|2+3|5"
+    "keys in keyboard mode go to the menu bar alone|us|type 2+3;key alt;type 9;key Right;key Left;key Escape;key Return|2+3|5"
+    "Alt, Enter opens the File menu and two Esc close it|us|type 2+3;key alt;key Return;key Escape;key Escape;key Return|2+3|5"
+    "a click on a display leaves keyboard mode|us|type 2+3;key alt;mousemove --window WINDOW 100 60;click 1;key Return|2+3|5"
+    "^ is Shift+6 on a US layout|us|key 2;key asciicircum;key 3;key Return|2^3|8"
+    "^ has a key of its own on a Japanese layout|jp|key 2;key asciicircum;key 3;key Return|2^3|8"
+    "dead ^ is the power key on a German layout|de|key 2;key dead_circumflex;key 3;key Return|2^3|8"
+    "dead ^ is the power key on a French layout|fr|key 2;key dead_circumflex;key 3;key Return|2^3|8"
+    "French digits are shifted, ( and ) are not|fr|type (1+2)*3;key Return|(1+2)*3|9"
+    "Shift with keypad operators is ignored|us|key Escape;key 1;key shift+KP_Add;key shift+KP_Subtract;key shift+KP_Multiply;key shift+KP_Divide|1|＝"
+    "keypad operators without Shift|de|key KP_1;key KP_Add;key KP_2;key KP_Multiply;key KP_3;key Return|1+2*3|7"
+)
+
+for row in "${rows[@]}"; do
+    IFS='|' read -r name layout commands want_expression want_answer <<<"$row"
+    setxkbmap "$layout"
+    if ! start_program; then
+        echo "FAIL  $name: the window did not appear (window [$window])"
+        cat "$work/orvane.log"
+        failures=$((failures + 1))
+        stop_program
+        continue
+    fi
+    IFS=';' read -ra steps <<<"$commands"
+    for step in "${steps[@]}"; do
+        # shellcheck disable=SC2086
+        xdotool ${step//WINDOW/$window}
+        sleep 0.1
+    done
+    expression=$(read_display "$copy_expression")
+    answer=$(read_display "$copy_answer")
+    if [ "$expression" = "$want_expression" ] && [ "$answer" = "$want_answer" ]; then
+        echo "ok    $name"
+    else
+        echo "FAIL  $name: displays [$expression] [$answer], want [$want_expression] [$want_answer]"
+        failures=$((failures + 1))
+    fi
+    stop_program
+done
+setxkbmap us
+
+# At a fractional scale the window is its size at scale 1 times the scale,
+# rounded once: 582x218 becomes 873x327 at 1.5, also under a window manager.
+for row in "1|582x218" "1.5|873x327" "1.75|1019x382"; do
+    IFS='|' read -r scale want <<<"$row"
+    if start_program QT_SCALE_FACTOR="$scale"; then
+        size=$(window_size)
+    else
+        size="no window"
+    fi
+    stop_program
+    if [ "$size" = "$want" ]; then
+        echo "ok    window at scale $scale is $size"
+    else
+        echo "FAIL  window at scale $scale is $size, want $want"
+        failures=$((failures + 1))
+    fi
+done
+
+[ "$failures" -eq 0 ]
