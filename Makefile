@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Debian packages the build, the program and its tests need.
 PACKAGES := cmake make g++ pkg-config \
             libgtest-dev libgmock-dev \
-            qt6-base-dev libqt6svg6 qt6-svg-dev \
+            qt6-base-dev librsvg2-bin \
             qt6-qpa-plugins fonts-ipafont-gothic fonts-dejavu-core xvfb xauth \
             desktop-file-utils appstream libfontconfig-dev
 
@@ -18,7 +18,7 @@ FUZZ_SECONDS ?= 60
 
 # `make bench-startup` only: the X tools, the fonts xcalc asks for, a session
 # bus, and the calculators Orvane is compared with.
-BENCH_PACKAGES := xvfb libx11-dev gcc dbus-daemon xfonts-base xfonts-75dpi xfonts-100dpi \
+BENCH_PACKAGES := xvfb libx11-dev libxdamage-dev gcc dbus-daemon xfonts-base xfonts-75dpi xfonts-100dpi \
                   xbitmaps x11-apps galculator speedcrunch kcalc qalculate-gtk
 
 # `make package` needs dpkg-shlibdeps and file; `make check-package` debootstrap.
