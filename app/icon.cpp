@@ -1,5 +1,6 @@
 #include "app/icon.h"
 
+#include <QImageReader>
 #include <QString>
 #include <array>
 
@@ -8,7 +9,14 @@ namespace {
 
 constexpr std::array kIconSizes = {16, 24, 32, 48, 64, 128};  // smallest first
 
-QString IconFile(int size) { return QStringLiteral(":/icons/orvane-%1.png").arg(size); }
+// Named as PNG with detection off: otherwise the reader asks every image
+// plugin on the system whether it knows the format, loading each (SVG with
+// its library, JPEG, GIF, ICO) before it falls back to its own PNG decoder.
+QPixmap IconPixmap(int size) {
+    QImageReader reader(QStringLiteral(":/icons/orvane-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
 
 }  // namespace
 
@@ -21,7 +29,7 @@ constexpr int kLargestWindowIcon = 64;
 QIcon ProgramIcon() {
     QIcon icon;
     for (const int size : kIconSizes) {
-        if (size <= kLargestWindowIcon) icon.addFile(IconFile(size), QSize(size, size));
+        if (size <= kLargestWindowIcon) icon.addPixmap(IconPixmap(size));
     }
     return icon;
 }
@@ -35,7 +43,7 @@ QPixmap ProgramIconPixmap(qreal devicePixelRatio) {
             break;
         }
     }
-    QPixmap pixmap(IconFile(chosen), "PNG");
+    QPixmap pixmap = IconPixmap(chosen);
     if (chosen != wanted) {
         pixmap = pixmap.scaled(wanted, wanted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
