@@ -10,7 +10,7 @@ PACKAGES := cmake make g++ pkg-config \
             libgtest-dev libgmock-dev \
             qt6-base-dev librsvg2-bin \
             qt6-qpa-plugins fonts-ipafont-gothic fonts-dejavu-core xvfb xauth \
-            desktop-file-utils appstream libfontconfig-dev
+            desktop-file-utils appstream
 
 # The fuzzer needs clang with its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev libfuzzer-14-dev

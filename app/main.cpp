@@ -2,7 +2,6 @@
 #include <cstdio>
 
 #include "app/deferred_icon_style.h"
-#include "app/font_configuration.h"
 #include "app/form1.h"
 
 namespace {
@@ -29,7 +28,6 @@ int main(int argc, char** argv) {
                      argc > 0 ? argv[0] : "build/orvane");
         return 1;
     }
-    orvane::LoadFontConfiguration();
     // The menu bar belongs to the window, above its fixed client area, on
     // every desktop: never handed over to a desktop-wide global menu.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
