@@ -20,17 +20,9 @@ QPixmap IconPixmap(int size) {
 
 }  // namespace
 
-// Window managers draw a window's own icon at title-bar and task-switcher
-// sizes; launchers take the large pictures from the installed icon theme.
-// Every size given here is decoded and sent to the X server at start-up, so
-// the window carries only the small ones.
-constexpr int kLargestWindowIcon = 64;
-
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const int size : kIconSizes) {
-        if (size <= kLargestWindowIcon) icon.addPixmap(IconPixmap(size));
-    }
+    for (const int size : kIconSizes) icon.addPixmap(IconPixmap(size));
     return icon;
 }
 
