@@ -10,7 +10,10 @@ PACKAGES := cmake make g++ pkg-config \
             libgtest-dev libgmock-dev \
             qt6-base-dev librsvg2-bin \
             qt6-qpa-plugins fonts-ipafont-gothic fonts-dejavu-core xvfb xauth \
-            desktop-file-utils appstream
+            desktop-file-utils appstream \
+            qt6-tools-dev qt6-l10n-tools \
+            dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca speech-dispatcher \
+            speech-dispatcher-espeak-ng espeak-ng locales xdotool devscripts
 
 # The fuzzer needs clang with its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev libfuzzer-14-dev
@@ -21,16 +24,19 @@ FUZZ_SECONDS ?= 60
 BENCH_PACKAGES := xvfb libx11-dev libxdamage-dev gcc dbus-daemon xfonts-base xfonts-75dpi xfonts-100dpi \
                   xbitmaps x11-apps galculator speedcrunch kcalc qalculate-gtk
 
-# `make package` needs dpkg-shlibdeps and file; `make check-package` debootstrap.
-PACKAGE_PACKAGES := dpkg-dev file
-CHECK_PACKAGE_PACKAGES := debootstrap
+# `make package` needs dpkg-shlibdeps, file and git (for the archive's date);
+# `make check-package` lintian and piuparts; `make check-reproducible` diffoscope.
+PACKAGE_PACKAGES := dpkg-dev file git
+CHECK_PACKAGE_PACKAGES := lintian piuparts
+REPRODUCIBLE_PACKAGES := diffoscope-minimal
 # `make bench-engine` only.
 BENCH_ENGINE_PACKAGES := libbenchmark-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps package-deps check-package-deps bench-deps bench-engine-deps bench-engine configure build run test \
-        sanitize fuzz package check-package bench-startup clean
+.PHONY: all deps fuzz-deps package-deps check-package-deps reproducible-deps bench-deps bench-engine-deps \
+        bench-engine configure build run test sanitize fuzz package check-package check-reproducible \
+        bench-startup clean
 
 all: build
 
@@ -39,9 +45,10 @@ deps: WANTED = $(PACKAGES)
 fuzz-deps: WANTED = $(FUZZ_PACKAGES)
 package-deps: WANTED = $(PACKAGE_PACKAGES)
 check-package-deps: WANTED = $(CHECK_PACKAGE_PACKAGES)
+reproducible-deps: WANTED = $(REPRODUCIBLE_PACKAGES)
 bench-deps: WANTED = $(BENCH_PACKAGES)
 bench-engine-deps: WANTED = $(BENCH_ENGINE_PACKAGES)
-deps fuzz-deps package-deps check-package-deps bench-deps bench-engine-deps:
+deps fuzz-deps package-deps check-package-deps reproducible-deps bench-deps bench-engine-deps:
 	@missing=$$(for p in $(WANTED); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; \
 	  done); \
@@ -63,15 +70,22 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-# A Debian package of the program with its desktop entry, icons and metainfo,
-# in $(BUILD_DIR)/orvane_VERSION_ARCH.deb.
+# A Debian package of the program with its desktop entry, icons, metainfo,
+# manual page and changelog, in $(BUILD_DIR)/orvane_VERSION_ARCH.deb. Its
+# files are dated from SOURCE_DATE_EPOCH, by default the last commit's date.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 package: build package-deps
-	cd $(BUILD_DIR) && cpack -G DEB
+	cd $(BUILD_DIR) && $(if $(SOURCE_DATE_EPOCH),SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH)) cpack -G DEB
 
-# Installs that package into a fresh Debian 12 root (debootstrap) and starts
-# the program there from its desktop entry. Needs root and the Debian archive.
+# lintian (no error, no warning), then piuparts: install into a fresh Debian 12
+# root, purge, nothing left behind; and the program started there from its
+# desktop entry. Needs root and the Debian archive.
 check-package: package check-package-deps
 	$(SUDO) tools/check_package.sh $$(ls -t $(BUILD_DIR)/orvane_*.deb | head -n1)
+
+# Builds the last commit's package twice in two scratch folders and compares.
+check-reproducible: deps package-deps reproducible-deps
+	JOBS=$(JOBS) tools/check_reproducible.sh $(BUILD_TYPE)
 
 # Time to window and memory of Orvane and of other calculators, on a private
 # X server; ROUNDS=15 by default.

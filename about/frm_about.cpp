@@ -1,5 +1,6 @@
 #include "about/frm_about.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -53,6 +54,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
                    Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
+    setAccessibleDescription(QCoreApplication::translate(
+        "Orvane", "The calculator's title and version, and where to report defects."));
 
     // The client area sits at a fixed place measured from the screen's corner.
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
@@ -65,7 +68,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     picIcon->setPixmap(ProgramIconPixmap(devicePixelRatioF()));
     picIcon->move(TwipsToPixels(240), TwipsToPixels(240));
     picIcon->adjustSize();  // the picture box takes the picture's size
-    picIcon->setAccessibleName(QStringLiteral("Orvane icon"));
+    picIcon->setAccessibleName(QCoreApplication::translate("Orvane", "Orvane icon"));
 
     lblTitle_ = MakeLabel(this, "lblTitle", QString(), {1050, 240, 2205, 360});
     lblVersion_ = MakeLabel(this, "lblVersion", QStringLiteral("Ｖｅｒｓｉｏｎ　1.00"),
@@ -83,6 +86,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setGeometry(TwipsToPixels(TwipsRect{3120, 2160, 1380, 345}));
     cmdOK_->setDefault(true);
+    cmdOK_->setAccessibleDescription(
+        QCoreApplication::translate("Orvane", "Closes the version window."));
     connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::accept);
     cmdOK_->setFocus(Qt::OtherFocusReason);
 

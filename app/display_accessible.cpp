@@ -2,23 +2,31 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLabel>
+#include <QStyle>
 
 namespace orvane {
 namespace {
 
 constexpr char kDisplayProperty[] = "orvaneDisplay";
 
-// What assistive technology calls each display and says of it, in Label order.
+// What assistive technology calls each display and says of it, in Label
+// order; shown in the user's language.
 struct DisplayTexts {
     const char* name;
     const char* description;
 };
 constexpr DisplayTexts kDisplayTexts[] = {
-    {"expression", "The expression being typed."},
-    {"answer", "The answer of the last evaluation, or why it failed."},
-    {"memory 1", "The value stored in memory 1."},
-    {"memory 2", "The value stored in memory 2."},
+    {QT_TRANSLATE_NOOP("Orvane", "expression"),
+     QT_TRANSLATE_NOOP("Orvane", "The expression being typed.")},
+    {QT_TRANSLATE_NOOP("Orvane", "answer"),
+     QT_TRANSLATE_NOOP("Orvane", "The answer of the last evaluation, or why it failed.")},
+    {QT_TRANSLATE_NOOP("Orvane", "memory 1"),
+     QT_TRANSLATE_NOOP("Orvane", "The value stored in memory 1.")},
+    {QT_TRANSLATE_NOOP("Orvane", "memory 2"),
+     QT_TRANSLATE_NOOP("Orvane", "The value stored in memory 2.")},
 };
 
 // Read-only static text: the name from the widget, the caption as value and
@@ -59,8 +67,20 @@ public:
         return all.mid(startOffset, endOffset - startOffset);
     }
     int characterCount() const override { return static_cast<int>(caption().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
+    // Where each character stands on the screen, so that a screen reader's
+    // review of the window finds the caption and reads it in place.
+    QRect characterRect(int offset) const override {
+        const QRect box = CharacterBox(offset);
+        if (box.isEmpty()) return {};
+        return {label()->mapToGlobal(box.topLeft()), box.size()};
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        const QPoint local = label()->mapFromGlobal(point);
+        for (int offset = 0; offset < characterCount(); ++offset) {
+            if (CharacterBox(offset).contains(local)) return offset;
+        }
+        return -1;
+    }
     void scrollToSubstring(int, int) override {}
     QString attributes(int offset, int* startOffset, int* endOffset) const override {
         *startOffset = *endOffset = offset;
@@ -68,7 +88,25 @@ public:
     }
 
 private:
-    QString caption() const { return static_cast<const QLabel*>(object())->text(); }
+    const QLabel* label() const { return static_cast<const QLabel*>(object()); }
+    QString caption() const { return label()->text(); }
+
+    // The character's box in the label's coordinates: the caption is laid
+    // out in one line, in the label's font and alignment, within its margin.
+    // Characters cut off at the edge keep their boxes outside the label.
+    QRect CharacterBox(int offset) const {
+        const QString all = caption();
+        if (offset < 0 || offset >= all.size()) return {};
+        const QFontMetricsF metrics(label()->font());
+        const int margin = label()->margin();
+        const QRect area = label()->contentsRect().adjusted(margin, margin, -margin, -margin);
+        const QSize line(qRound(metrics.horizontalAdvance(all)), qRound(metrics.height()));
+        const QRect text =
+            QStyle::alignedRect(label()->layoutDirection(), label()->alignment(), line, area);
+        const int left = qRound(metrics.horizontalAdvance(all.left(offset)));
+        const int right = qRound(metrics.horizontalAdvance(all.left(offset + 1)));
+        return {text.left() + left, text.top(), right - left, text.height()};
+    }
 };
 
 QAccessibleInterface* DisplayFactory(const QString& className, QObject* object) {
@@ -89,8 +127,8 @@ void MakeDisplayAccessible(QLabel* display, Label which) {
     (void)installed;
     display->setProperty(kDisplayProperty, true);
     const DisplayTexts& texts = kDisplayTexts[static_cast<int>(which) - 1];
-    display->setAccessibleName(QString::fromLatin1(texts.name));
-    display->setAccessibleDescription(QString::fromLatin1(texts.description));
+    display->setAccessibleName(QCoreApplication::translate("Orvane", texts.name));
+    display->setAccessibleDescription(QCoreApplication::translate("Orvane", texts.description));
 }
 
 void SetDisplayCaption(QLabel* display, const QString& caption) {

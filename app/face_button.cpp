@@ -1,5 +1,6 @@
 #include "app/face_button.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -14,10 +15,11 @@ namespace orvane {
 FaceButton::FaceButton(const ButtonSpec& button, QWidget* parent)
     : QAbstractButton(parent), button_(button) {
     setObjectName(QStringLiteral("Command%1").arg(button.number));
-    if (button.family == FaceFamily::CaptionOnly) setText(QString::fromUtf8(button.glyph));
     if (*button.tooltip) setToolTip(QString::fromUtf8(button.tooltip));
-    setAccessibleName(QString::fromUtf8(button.accessibleName));
-    setAccessibleDescription(QString::fromUtf8(DescribeButton(button.number)));
+    // In the user's language; the faces and tooltips stay as they are.
+    const ButtonSpeech speech = SpeakButton(button.number);
+    setAccessibleName(QCoreApplication::translate("Orvane", speech.name));
+    setAccessibleDescription(QCoreApplication::translate("Orvane", speech.description));
     setFocusPolicy(Qt::StrongFocus);
     setGeometry(TwipsToPixels(button.rect));
 }
@@ -29,7 +31,9 @@ void FaceButton::paintEvent(QPaintEvent*) {
         QStylePainter painter(this);
         QStyleOptionButton option;
         option.initFrom(this);
-        option.text = text();
+        // Drawn from the table, not held as the button's text: a screen
+        // reader would take that for a name.
+        option.text = QString::fromUtf8(button_.glyph);
         if (isDown()) option.state |= QStyle::State_Sunken;
         painter.drawControl(QStyle::CE_PushButton, option);
         return;

@@ -13,12 +13,14 @@
 #include <vector>
 
 #include "about/frm_about.h"
+#include "app/answer_announcer.h"
 #include "app/button_table.h"
 #include "app/display_accessible.h"
 #include "app/face_button.h"
 #include "app/icon.h"
 #include "app/key_table.h"
 #include "app/key_translation.h"
+#include "app/menu_accessible.h"
 #include "app/twips.h"
 #include "app/window_fonts.h"
 
@@ -99,6 +101,7 @@ QWidget* Form1::BuildClientArea() {
     client->setPalette(palette);
     BuildDisplays(client);
     BuildButtons(client);
+    announcer_ = std::make_unique<AnswerAnnouncer>(client);
     return client;
 }
 
@@ -137,8 +140,14 @@ void Form1::BuildButtons(QWidget* client) {
             continue;
         }
         const KeyAction action = row.action;
-        connect(button, &QAbstractButton::clicked, this,
-                [this, action] { calculator_.Perform(action); });
+        connect(button, &QAbstractButton::clicked, this, [this, action] {
+            calculator_.Perform(action);
+            // The focus stays on the evaluate key, so the answer
+            // must be brought to the screen reader.
+            if (action == KeyAction::Evaluate) {
+                announcer_->Announce(labels_[static_cast<int>(Label::Answer) - 1]->text());
+            }
+        });
         focusOrder.push_back(button);
     }
     std::stable_sort(
@@ -178,6 +187,7 @@ void Form1::BuildMenus() {
     QMenu* help = addMenu("mnuHelp", QStringLiteral("ヘルプ(&H)"));
     addItem(help, "mnuVarjyon", QStringLiteral("バージョン情報(&A)"),
             [this] { mnuVarjyon_Click(); });
+    DescribeMenus(bar);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

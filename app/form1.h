@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <memory>
 
 #include "entry/calculator.h"
 #include "entry/display_sink.h"
@@ -14,6 +15,7 @@ class QCloseEvent;
 namespace orvane {
 
 class frmAbout;
+class AnswerAnnouncer;
 
 // The calculator window: a thin shell that builds its controls from the
 // button table, hands clicks, previewed keys and menu commands to the
@@ -52,6 +54,7 @@ private:
     std::array<QLabel*, 4> labels_{};
     Calculator calculator_;
     QPointer<frmAbout> about_;
+    std::unique_ptr<AnswerAnnouncer> announcer_;
 };
 
 }  // namespace orvane

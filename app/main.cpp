@@ -3,6 +3,7 @@
 
 #include "app/deferred_icon_style.h"
 #include "app/form1.h"
+#include "app/translations.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     // every desktop: never handed over to a desktop-wide global menu.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication app(argc, argv);
+    orvane::InstallTranslations(app);
     QApplication::setStyle(new orvane::DeferredIconStyle(QApplication::style()));
     // Ties the window to its desktop entry, for its icon and name on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));

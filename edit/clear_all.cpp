@@ -31,6 +31,8 @@ void Calculator::ClearAll() {
     workOpenParens.reset();
     workOperands.reset();
     workOperators.reset();
+    workOperandSlots_.Reset(0);
+    workOperatorSlots_.Reset(0);
 }
 
 }  // namespace orvane

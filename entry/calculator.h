@@ -117,8 +117,11 @@ private:
     void ReduceMulDiv();
     void ReduceAddSub();
     void Reduce(char16_t first, char16_t second);
+    // Once copied, the work operands and operators change only through these
+    // three, each of which keeps the slot set of its array in step.
     double TakeWorkOperand(int slot);
     void PutWorkOperand(int slot, double value);
+    void DropWorkOperator(int slot);
 
     // Correction and memory.
     void ClassifyLastEntry();
@@ -143,6 +146,12 @@ private:
         std::vector<Integer> operands, operators, openParens, closeParens;
     } tokenSlots_;
     void StoreToken(SlotArray<Text>& slots, std::vector<Integer>& positions, const Text& token);
+
+    // Nothing above keeps the indexes in step with the arrays by
+    // construction, so the invariant checker compares them after every event,
+    // and tests corrupt them to see that it notices.
+    friend std::string FindInvariantViolation(const Calculator& calculator);
+    friend struct SlotIndexCorruption;
 };
 
 }  // namespace orvane

@@ -1,6 +1,9 @@
 #include "entry/invariants.h"
 
+#include <algorithm>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "entry/calculator.h"
 #include "entry/utf8.h"
@@ -10,19 +13,22 @@ namespace orvane {
 
 namespace {
 
+// The slots the calculator's indexes list, each in ascending order.
+struct IndexedSlots {
+    std::vector<int> operands, operators, openParens, closeParens, workOperands, workOperators;
+};
+
 // A number text, whatever its size: entry puts no limit on the digits, and
 // evaluation is what reports a number too large for a double.
 bool IsNumber(const Text& text) { return MatchesNumberGrammar(text); }
 
 // A number as entry can leave it: a complete number, or one still waiting
 // for a digit ("-", "-.").
-bool IsNumberOrPrefix(const Text& text) {
-    return IsNumber(text) || IsNumber(text + u"1");
-}
+bool IsNumberOrPrefix(const Text& text) { return IsNumber(text) || IsNumber(text + u"1"); }
 
 bool IsOperatorToken(const Text& token) {
-    static const Text kTokens[] = {u"+", u"-", u"*", u"/", u"^", u"√", u"K1", u"K2", u"K3",
-                                   u"K4", u"K5", u"K6", u"K7", u"K8", u"K9"};
+    static const Text kTokens[] = {u"+",  u"-",  u"*",  u"/",  u"^",  u"√",  u"K1", u"K2",
+                                   u"K3", u"K4", u"K5", u"K6", u"K7", u"K8", u"K9"};
     for (const Text& t : kTokens) {
         if (token == t) return true;
     }
@@ -39,18 +45,41 @@ int FunctionNameLength(const Text& token) {
 }
 
 bool EndsWith(const Text& text, const Text& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// The slots of an array that hold a token, from slot first up to last.
+std::vector<int> SlotsHoldingTokens(const SlotArray<Text>& slots, int first, int last) {
+    std::vector<int> held;
+    for (int i = first; i <= last; ++i) {
+        if (!slots.at_or_empty(i).empty()) held.push_back(i);
+    }
+    return held;
+}
+
+std::vector<int> Listed(const std::vector<Integer>& positions) {
+    return {positions.begin(), positions.end()};
+}
+
+std::vector<int> Listed(const SlotSet& set) {
+    std::vector<int> members;
+    for (int s = set.After(SlotSet::kNone); s != SlotSet::kNone; s = set.After(s)) {
+        members.push_back(s);
+    }
+    return members;
 }
 
 class Checker {
 public:
-    explicit Checker(const Calculator& calculator)
-        : c_(calculator), s_(calculator.state()) {}
+    Checker(const Calculator& calculator, IndexedSlots indexed)
+        : c_(calculator), s_(calculator.state()), indexed_(std::move(indexed)) {}
 
     std::string Run() {
         CheckCounters();
         if (!failure_.empty()) return failure_;
         CheckSlots();
+        CheckSlotIndexes();
         CheckNumberBeingTyped();
         CheckLengthRecords();
         CheckDisplays();
@@ -94,11 +123,13 @@ private:
                 Fail("slot ", i, " holds the operand '", ToUtf8(operand), "'");
             }
             const Text& op = s_.operators.at_or_empty(i);
-            if (!op.empty() && !IsOperatorToken(op)) Fail("slot ", i, " holds the operator '", ToUtf8(op), "'");
+            if (!op.empty() && !IsOperatorToken(op))
+                Fail("slot ", i, " holds the operator '", ToUtf8(op), "'");
             const Text& open = s_.openParens.at_or_empty(i);
             if (!open.empty() && open != u"(") Fail("slot ", i, " holds '", ToUtf8(open), "' as (");
             const Text& close = s_.closeParens.at_or_empty(i);
-            if (!close.empty() && close != u")") Fail("slot ", i, " holds '", ToUtf8(close), "' as )");
+            if (!close.empty() && close != u")")
+                Fail("slot ", i, " holds '", ToUtf8(close), "' as )");
             opens += !open.empty();
             closes += !close.empty();
         }
@@ -108,9 +139,40 @@ private:
                      lastOfKind[k]);
             }
         }
-        if (opens != s_.openCount) Fail("openCount is ", s_.openCount, " for ", opens, " '(' slots");
-        if (closes != s_.closeCount) Fail("closeCount is ", s_.closeCount, " for ", closes, " ')' slots");
+        if (opens != s_.openCount)
+            Fail("openCount is ", s_.openCount, " for ", opens, " '(' slots");
+        if (closes != s_.closeCount)
+            Fail("closeCount is ", s_.closeCount, " for ", closes, " ')' slots");
         if (s_.closeCount > s_.openCount) Fail("more ')' than '('");
+    }
+
+    // Trimming and evaluation trust these indexes instead of looking at the
+    // arrays, so an index that has fallen out of step goes unnoticed until
+    // it has left a stray token behind or skipped a live one.
+    void CheckSlotIndexes() {
+        const IndexedSlots& x = indexed_;
+        CheckIndex("operands", x.operands, SlotsHoldingTokens(s_.operands, 1, s_.slotIndex));
+        CheckIndex("operators", x.operators, SlotsHoldingTokens(s_.operators, 1, s_.slotIndex));
+        CheckIndex("openParens", x.openParens, SlotsHoldingTokens(s_.openParens, 1, s_.slotIndex));
+        CheckIndex("closeParens", x.closeParens,
+                   SlotsHoldingTokens(s_.closeParens, 1, s_.slotIndex));
+        CheckIndex("workOperands", x.workOperands,
+                   SlotsHoldingTokens(s_.workOperands, 0, s_.workOperands.upper()));
+        CheckIndex("workOperators", x.workOperators,
+                   SlotsHoldingTokens(s_.workOperators, 0, s_.workOperators.upper()));
+    }
+
+    void CheckIndex(const char* name, const std::vector<int>& listed,
+                    const std::vector<int>& held) {
+        const std::size_t n = std::min(listed.size(), held.size());
+        std::size_t i = 0;
+        while (i < n && listed[i] == held[i]) ++i;
+        if (i == listed.size() && i == held.size()) return;
+        if (i < held.size() && (i == listed.size() || held[i] < listed[i])) {
+            Fail("the index of ", name, " misses the token at slot ", held[i]);
+        } else {
+            Fail("the index of ", name, " lists slot ", listed[i], ", which holds no token");
+        }
     }
 
     Integer MarkAtSlotIndex() const { return s_.constMarks.at_or_empty(s_.slotIndex); }
@@ -123,7 +185,8 @@ private:
         if (s_.pendingMinus == 1 && (number.empty() || number[0] != u'-')) {
             Fail("pendingMinus is 1 while curNumber is '", ToUtf8(number), "'");
         }
-        if (number.empty() && s_.pointCount != 0) Fail("pointCount is ", s_.pointCount, " with no number");
+        if (number.empty() && s_.pointCount != 0)
+            Fail("pointCount is ", s_.pointCount, " with no number");
         const bool hasPoint = number.find(u'.') != Text::npos;
         if (!number.empty() && MarkAtSlotIndex() == 0 && hasPoint != (s_.pointCount > 0)) {
             Fail("pointCount ", s_.pointCount, " does not match curNumber '", ToUtf8(number), "'");
@@ -140,25 +203,28 @@ private:
             const auto memory = [&](const Text& before, const Text& after) {
                 return EndsWith(e, before + u"M1" + after) || EndsWith(e, before + u"M2" + after);
             };
-            const bool matches = (mark == 1 && EndsWith(e, u"π")) ||
-                                 (mark == 4 && EndsWith(e, u"(-π)")) ||
-                                 (mark == 5 && (EndsWith(e, u"(-)π)") || memory(u"(-", u")"))) ||
-                                 (mark == 2 && memory(u"", u"")) ||
-                                 (mark == 6 && memory(u"(-)", u")"));
-            if (!matches) Fail("constant mark ", mark, " but the expression ends '", ToUtf8(s_.exprText), "'");
+            const bool matches =
+                (mark == 1 && EndsWith(e, u"π")) || (mark == 4 && EndsWith(e, u"(-π)")) ||
+                (mark == 5 && (EndsWith(e, u"(-)π)") || memory(u"(-", u")"))) ||
+                (mark == 2 && memory(u"", u"")) || (mark == 6 && memory(u"(-)", u")"));
+            if (!matches)
+                Fail("constant mark ", mark, " but the expression ends '", ToUtf8(s_.exprText),
+                     "'");
             if (s_.curNumber.empty()) Fail("constant mark ", mark, " with no number being typed");
             if (s_.pendingMinus != 0) Fail("a constant with a pending minus");
         }
         for (int i = 0; i <= s_.constMarks.upper(); ++i) {
             const Integer m = s_.constMarks[i];
-            if (m != 0 && m != 1 && m != 2 && m != 4 && m != 5 && m != 6) Fail("constMarks(", i, ") is ", m);
+            if (m != 0 && m != 1 && m != 2 && m != 4 && m != 5 && m != 6)
+                Fail("constMarks(", i, ") is ", m);
             if (m > 0 && i > s_.slotIndex) Fail("constMarks(", i, ") is set above the slot index");
             if (m > 0 && i < s_.slotIndex && s_.operands.at_or_empty(i + 1).empty()) {
                 Fail("constMarks(", i, ") is set but slot ", i + 1, " holds no number");
             }
         }
         for (int i = 0; i <= s_.funcNameLens.upper(); ++i) {
-            const int expected = i <= s_.slotIndex ? FunctionNameLength(s_.operators.at_or_empty(i)) : 0;
+            const int expected =
+                i <= s_.slotIndex ? FunctionNameLength(s_.operators.at_or_empty(i)) : 0;
             if (s_.funcNameLens[i] != expected) {
                 Fail("funcNameLens(", i, ") is ", s_.funcNameLens[i], ", expected ", expected);
             }
@@ -176,7 +242,8 @@ private:
         const Text& answer = c_.Caption(Label::Answer);
         if (answer != u"＝" && answer != u"括弧の数があいません。" && answer != u"式が不完全です" &&
             answer != u"数値が正しくありません" && answer != s_.answerText) {
-            Fail("Label2 shows '", ToUtf8(answer), "' with answerText '", ToUtf8(s_.answerText), "'");
+            Fail("Label2 shows '", ToUtf8(answer), "' with answerText '", ToUtf8(s_.answerText),
+                 "'");
         }
         if (!s_.answerText.empty() && !IsNumber(s_.answerText)) {
             Fail("answerText is '", ToUtf8(s_.answerText), "'");
@@ -194,13 +261,21 @@ private:
 
     const Calculator& c_;
     const CalculatorState& s_;
+    const IndexedSlots indexed_;
     std::string failure_;
 };
 
 }  // namespace
 
 std::string FindInvariantViolation(const Calculator& calculator) {
-    return Checker(calculator).Run();
+    const auto& tokens = calculator.tokenSlots_;
+    IndexedSlots indexed{Listed(tokens.operands),
+                         Listed(tokens.operators),
+                         Listed(tokens.openParens),
+                         Listed(tokens.closeParens),
+                         Listed(calculator.workOperandSlots_),
+                         Listed(calculator.workOperatorSlots_)};
+    return Checker(calculator, std::move(indexed)).Run();
 }
 
 }  // namespace orvane

@@ -16,11 +16,11 @@ void Calculator::ApplyFunctions() {
         // The argument is the first operand to the right within the range;
         // with none, the register keeps its previous value.
         const int argument = workOperandSlots_.After(s);
-        if (argument != SlotSet::kNone && argument <= rangeEnd) rightValue = TakeWorkOperand(argument);
+        if (argument != SlotSet::kNone && argument <= rangeEnd)
+            rightValue = TakeWorkOperand(argument);
         resultValue = ApplyFunctionToken(n, rightValue);
         PutWorkOperand(s, resultValue);
-        workOperators[s].clear();
-        workOperatorSlots_.Erase(s);
+        DropWorkOperator(s);
     }
 }
 

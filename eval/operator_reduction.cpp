@@ -23,6 +23,11 @@ void Calculator::PutWorkOperand(int slot, double value) {
     workOperandSlots_.Insert(slot);
 }
 
+void Calculator::DropWorkOperator(int slot) {
+    workOperators[slot].clear();
+    workOperatorSlots_.Erase(slot);
+}
+
 void Calculator::Reduce(char16_t first, char16_t second) {
     workOperators.resizeTo(slotIndex);
     const int end = rangeEnd;
@@ -46,8 +51,7 @@ void Calculator::Reduce(char16_t first, char16_t second) {
 
         resultValue = ApplyOperatorToken(op, leftValue, rightValue);
         PutWorkOperand(a, resultValue);
-        workOperators[s].clear();
-        workOperatorSlots_.Erase(s);
+        DropWorkOperator(s);
     }
 }
 

@@ -3,6 +3,7 @@
 // all queried through Qt's accessibility interface as a screen reader would.
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -18,6 +19,19 @@ namespace {
 QAccessibleInterface* Accessible(QObject* object) {
     return object ? QAccessible::queryAccessibleInterface(object) : nullptr;
 }
+
+// Counts how often a widget is shown.
+class ShowCounter : public QObject {
+public:
+    ShowCounter(QWidget* widget, int* count) : count_(count) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show) ++*count_;
+        return false;
+    }
+
+private:
+    int* count_;
+};
 
 }  // namespace
 
@@ -181,6 +195,95 @@ private slots:
             QVERIFY2(iface->textInterface(), qPrintable(QStringLiteral("Label%1").arg(label)));
             QCOMPARE(iface->text(QAccessible::Value), Caption(*form_, label));
         }
+        QAccessible::setActive(false);
+    }
+
+    // The menus and their items carry names and descriptions of their own,
+    // and are still operated through the interface.
+    void menusAreNamedAndDescribed_data() {
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<QString>("name");
+        QTest::addRow("mnuFail") << "mnuFail"
+                                 << "File";
+        QTest::addRow("mnuEnd") << "mnuEnd"
+                                << "Exit";
+        QTest::addRow("mnuHnensyuu") << "mnuHnensyuu"
+                                     << "Edit";
+        QTest::addRow("mnuSikicopy") << "mnuSikicopy"
+                                     << "Copy expression";
+        QTest::addRow("mnuKotaecopy") << "mnuKotaecopy"
+                                      << "Copy answer";
+        QTest::addRow("mnuHelp") << "mnuHelp"
+                                 << "Help";
+        QTest::addRow("mnuVarjyon") << "mnuVarjyon"
+                                    << "Version information";
+    }
+    void menusAreNamedAndDescribed() {
+        QFETCH(QString, object);
+        QFETCH(QString, name);
+        QAccessibleInterface* item = Accessible(form_->findChild<QAction*>(object));
+        QVERIFY(item);
+        QCOMPARE(item->role(), QAccessible::MenuItem);
+        QCOMPARE(item->text(QAccessible::Name), name);
+        QVERIFY(item->text(QAccessible::Description).endsWith(QLatin1Char('.')));
+        QVERIFY(item->parent());
+        QVERIFY(item->parent()->indexOfChild(item) >= 0);
+        QVERIFY(item->actionInterface());
+    }
+
+    void menuItemsArePressedThroughTheInterface() {
+        QAccessibleInterface* help = Accessible(form_->findChild<QAction*>("mnuHelp"));
+        QCOMPARE(help->childCount(), 1);
+        QCOMPARE(help->child(0)->role(), QAccessible::PopupMenu);
+        QAccessibleInterface* version = help->child(0)->child(0);
+        QVERIFY(version);
+        QCOMPARE(version->text(QAccessible::Name), QStringLiteral("Version information"));
+        version->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(form_->aboutBox());
+    }
+
+    // After each evaluation, and only then, the notification carries what
+    // the answer display shows and appears afresh, which makes screen
+    // readers speak it.
+    void evaluationsAreAnnounced_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("announced");
+        QTest::addRow("answer") << "2+3*4="
+                                << "14";
+        QTest::addRow("message") << "2+="
+                                 << "式が不完全です";
+        QTest::addRow("same message twice") << "2+=="
+                                            << "式が不完全です";
+        QTest::addRow("no evaluation yet") << "2+3"
+                                           << "";
+    }
+    void evaluationsAreAnnounced() {
+        QFETCH(QString, keys);
+        QFETCH(QString, announced);
+        form_.reset();
+        FlushDeletes();
+        QAccessible::setActive(true);
+        form_ = ShowForm();
+        QVERIFY(form_);
+        auto* notification = Child(*form_, QStringLiteral("answerNotification"));
+        QVERIFY(notification);
+        QCOMPARE(Accessible(notification)->role(), QAccessible::Notification);
+        int shows = 0;
+        ShowCounter counter(notification, &shows);
+        int evaluations = 0;
+        for (QChar key : keys) {
+            if (key == QLatin1Char('=')) {
+                Child<QAbstractButton>(*form_, QStringLiteral("Command1"))->click();
+                ++evaluations;
+            } else {
+                Press(*form_, static_cast<Qt::Key>(key.unicode()));
+            }
+        }
+        QCOMPARE(shows, evaluations);
+        QCOMPARE(notification->isVisible(), evaluations > 0);
+        QCOMPARE(Accessible(notification)->text(QAccessible::Name), announced);
+        QCOMPARE(notification->focusPolicy(), Qt::NoFocus);
+        QVERIFY(notification->size().isEmpty());
         QAccessible::setActive(false);
     }
 

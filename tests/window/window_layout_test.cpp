@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/button_descriptions.h"
 #include "app/button_table.h"
 #include "window_test_support.h"
 
@@ -82,7 +83,7 @@ private slots:
             QVERIFY2(button->geometry() == expected, qPrintable(name));
             QVERIFY2(button->geometry().right() < 582 && button->geometry().bottom() < 199,
                      qPrintable(name));
-            QCOMPARE(button->accessibleName(), QString::fromUtf8(row.accessibleName));
+            QCOMPARE(button->accessibleName(), QString::fromUtf8(SpeakButton(row.number).name));
         }
         QCOMPARE(form_->centralWidget()->findChildren<QAbstractButton*>().size(), 45);
     }

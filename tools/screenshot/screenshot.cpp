@@ -8,8 +8,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QScreen>
-#include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <cstdio>
 
@@ -18,8 +20,25 @@
 
 namespace {
 
+// Runs the event loop for a while, so the window manager, if any, settles.
+void Settle(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// True once the display server shows the widget's window, within 5 seconds.
+bool WaitUntilExposed(QWidget& widget) {
+    const QDeadlineTimer deadline(5000);
+    while (!deadline.hasExpired()) {
+        if (widget.windowHandle() && widget.windowHandle()->isExposed()) return true;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    return false;
+}
+
 bool Save(QWidget& widget, const char* path) {
-    QTest::qWait(300);  // let the window manager, if any, settle
+    Settle(300);
     const QPixmap picture = widget.screen()->grabWindow(widget.winId());
     if (picture.isNull() || !picture.save(QString::fromLocal8Bit(path))) {
         std::fprintf(stderr, "orvane_screenshot: cannot grab or write %s\n", path);
@@ -40,7 +59,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     orvane::Form1 form;
     form.show();
-    if (!QTest::qWaitForWindowExposed(&form)) return 1;
+    if (!WaitUntilExposed(form)) return 1;
 
     // 2 × (3 + 4) = 14, then the answer into memory 1.
     for (int number : {5, 16, 18, 6, 14, 7, 19, 1, 25}) {
@@ -53,7 +72,7 @@ int main(int argc, char** argv) {
     if (argc > 2) {
         form.findChild<QAction*>(QStringLiteral("mnuVarjyon"))->trigger();
         orvane::frmAbout* about = form.aboutBox();
-        if (!about || !QTest::qWaitForWindowExposed(about) || !Save(*about, argv[2])) return 1;
+        if (!about || !WaitUntilExposed(*about) || !Save(*about, argv[2])) return 1;
     }
     return 0;
 }

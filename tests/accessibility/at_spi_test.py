@@ -1,0 +1,396 @@
+#!/usr/bin/python3
+"""The calculator as assistive technology on the desktop meets it.
+
+Through the platform's accessibility bus (AT-SPI), not Qt's in-process
+interfaces: a client on pyatspi finds the window, reads the names in a
+Japanese and an English locale, looks for internal names, presses keys
+through the buttons' actions and reads the answer display; then Debian's
+screen reader, Orca, must speak the answer after keys typed on the keyboard.
+
+Usage: at_spi_test.py PATH_TO_ORVANE. Exit status 0 passed, 1 failed,
+77 skipped (a tool the test needs is missing).
+"""
+
+import os
+import re
+import subprocess
+import sys
+import threading
+import time
+import tty
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from session import Session, SetupError, generate_locale  # noqa: E402
+
+SKIP = 77
+
+# What screen readers hear, per locale: (where, what, English, Japanese).
+# Buttons are CommandN, displays LabelN, the menus of the bar "menu N".
+WORDS = [
+    ("Command1", "name", "equals", "イコール"),
+    ("Command1", "description", "Evaluates the whole expression and shows the answer.",
+     "式全体を計算して、答えを表示します。"),
+    ("Command2", "name", "clear all", "オールクリア"),
+    ("Command14", "name", "plus", "プラス"),
+    ("Command16", "name", "times", "かける"),
+    ("Command18", "name", "open parenthesis", "開き括弧"),
+    ("Command34", "name", "sine", "サイン"),
+    ("Command43", "name", "inverse cosecant, not available", "アークコセカント、使用できません"),
+    ("Label1", "name", "expression", "式"),
+    ("Label2", "name", "answer", "答え"),
+    ("Label2", "description", "The answer of the last evaluation, or why it failed.",
+     "最後の計算の答え、または計算できなかった理由です。"),
+    ("menu 0", "name", "File", "ファイル"),
+    ("menu 1", "description", "Copies the expression or the answer to the clipboard.",
+     "式または答えをクリップボードにコピーします。"),
+    ("menu 2", "name", "Help", "ヘルプ"),
+]
+
+ENGLISH, JAPANESE = 0, 1
+
+# (row name, environment, the language expected)
+LOCALES = [
+    ("Japanese", {"LANG": "ja_JP.UTF-8"}, JAPANESE),
+    ("English", {"LANG": "C.UTF-8"}, ENGLISH),
+    ("no translation", {"LANG": "C.UTF-8", "LANGUAGE": "fr:de"}, ENGLISH),
+    ("broken LANGUAGE", {"LANG": "C.UTF-8", "LANGUAGE": ":::@@x.y:"}, ENGLISH),
+]
+
+# Keys pressed through the buttons' actions, and what the answer display
+# then shows: (row name, buttons, answer).
+SEQUENCES = [
+    ("2 + 3 × 4 =", [5, 14, 6, 16, 7, 1], "14"),
+    ("then + = again", [14, 1], "式が不完全です"),
+]
+
+INTERNAL_NAME = re.compile(r"^(Command\d+|Label\d+|mnu\w+|frmAbout|cmdOK|lbl\w+|pic\w+)$")
+
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+        print("FAIL:", message, flush=True)
+    return condition
+
+
+class Clock:
+    """One deadline for the whole run: nothing may hang."""
+
+    def __init__(self, seconds):
+        self.end = time.monotonic() + seconds
+
+    def left(self, cap):
+        return max(0.1, min(cap, self.end - time.monotonic()))
+
+
+def pump_until(predicate, timeout):
+    from gi.repository import GLib
+    context = GLib.MainContext.default()
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        while context.iteration(False):
+            pass
+        value = predicate()
+        if value:
+            return value
+        time.sleep(0.02)
+    return predicate()
+
+
+def find_application(pyatspi, pid, timeout):
+    def look():
+        desktop = pyatspi.Registry.getDesktop(0)
+        for index in range(desktop.childCount):
+            app = desktop.getChildAtIndex(index)
+            try:
+                if app is not None and app.get_process_id() == pid and app.childCount:
+                    frame = app.getChildAtIndex(0)
+                    if frame is not None and frame.childCount >= 2:
+                        return app
+            except Exception:  # an application that went away meanwhile
+                continue
+        return None
+    return pump_until(look, timeout)
+
+
+class Window:
+    """The calculator's objects on the bus, by their window names."""
+
+    def __init__(self, app):
+        self.frame = app.getChildAtIndex(0)
+        children = [self.frame.getChildAtIndex(i) for i in range(self.frame.childCount)]
+        roles = [child.getRoleName() for child in children]
+        self.client = children[roles.index("filler")]
+        self.menu_bar = children[roles.index("menu bar")]
+        # The client area holds the four displays, then the buttons in the
+        # order of their numbers.
+        self.objects = {}
+        for index in range(self.client.childCount):
+            child = self.client.getChildAtIndex(index)
+            if index < 4:
+                self.objects[f"Label{index + 1}"] = child
+            elif index < 4 + 45:
+                self.objects[f"Command{index - 3}"] = child
+        for index in range(self.menu_bar.childCount):
+            self.objects[f"menu {index}"] = self.menu_bar.getChildAtIndex(index)
+
+    def __getitem__(self, name):
+        return self.objects[name]
+
+
+def walk(accessible, depth=0):
+    yield accessible
+    if depth > 8:
+        return
+    for index in range(accessible.childCount):
+        child = accessible.getChildAtIndex(index)
+        if child is not None:
+            yield from walk(child, depth + 1)
+
+
+def start_orvane(session, orvane, extra_env):
+    env = dict(session.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    env.update(extra_env)
+    stderr_path = os.path.join(session.dir, f"orvane-{len(session.processes)}.err")
+    process = session.start([orvane], env=env, stdout=subprocess.DEVNULL,
+                            stderr=open(stderr_path, "w"))
+    return process, stderr_path
+
+
+def stop(process):
+    process.terminate()
+    try:
+        process.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait(timeout=5)
+
+
+def check_names(pyatspi, session, orvane, clock, locale_env):
+    for row, env, language in LOCALES:
+        full_env = dict(env)
+        if env["LANG"].startswith("ja_JP") and locale_env:
+            full_env["LOCPATH"] = locale_env
+        process, stderr_path = start_orvane(session, orvane, full_env)
+        try:
+            app = find_application(pyatspi, process.pid, clock.left(30))
+            if not check(app, f"{row}: the window never appeared on the accessibility bus"):
+                continue
+            window = Window(app)
+            for where, what, *words in WORDS:
+                heard = getattr(window[where], what)
+                check(heard == words[language],
+                      f"{row}: the {what} of {where} is {heard!r}, expected {words[language]!r}")
+            for accessible in walk(window.frame):
+                check(not INTERNAL_NAME.match(accessible.name or ""),
+                      f"{row}: an internal name is exposed: {accessible.name!r}")
+            for hidden in ("Command20", "Command21"):
+                states = window[hidden].getState()
+                check(not window[hidden].name and not window[hidden].description
+                      and not states.contains(pyatspi.STATE_VISIBLE)
+                      and not states.contains(pyatspi.STATE_SHOWING),
+                      f"{row}: {hidden} is not drawn but says something or is visible")
+            greyed = window["Command44"]
+            check(not greyed.getState().contains(pyatspi.STATE_ENABLED),
+                  f"{row}: Command44 claims to be available")
+        finally:
+            stop(process)
+        with open(stderr_path, encoding="utf-8", errors="replace") as f:
+            said = f.read()
+        check(said == "", f"{row}: the program wrote on its terminal: {said!r}")
+
+
+def check_without_bus(session, orvane, clock):
+    """With no accessibility bus at all the program starts as usual, quietly."""
+    process, stderr_path = start_orvane(
+        session, orvane, {"DBUS_SESSION_BUS_ADDRESS": "unix:path=" + session.dir + "/no-bus"})
+    try:
+        found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                                str(process.pid), "--name", "^Orvane$"],
+                               env=session.env, capture_output=True, text=True,
+                               timeout=clock.left(20), check=False)
+        check(found.stdout.split(), "without a bus the window did not appear")
+        check(process.poll() is None, "without a bus the program ended")
+    finally:
+        stop(process)
+    with open(stderr_path, encoding="utf-8", errors="replace") as f:
+        said = f.read()
+    check(said == "", f"without a bus the program wrote on its terminal: {said!r}")
+
+
+def check_sequences(pyatspi, session, orvane, clock):
+    process, _ = start_orvane(session, orvane, {"LANG": "C.UTF-8"})
+    events = []
+
+    def on_text_changed(event):
+        try:
+            events.append((event.source.name, event.type, event.any_data))
+        except Exception:
+            pass
+
+    pyatspi.Registry.registerEventListener(on_text_changed, "object:text-changed")
+    try:
+        app = find_application(pyatspi, process.pid, clock.left(30))
+        if not check(app, "the window never appeared on the accessibility bus"):
+            return
+        window = Window(app)
+        answer = window["Label2"].queryText()
+        for row, buttons, expected in SEQUENCES:
+            del events[:]
+            for number in buttons:
+                window[f"Command{number}"].queryAction().doAction(0)
+            shown = pump_until(
+                lambda: answer.getText(0, -1) == expected and answer.getText(0, -1),
+                clock.left(10))
+            check(shown == expected,
+                  f"{row}: the answer display reads {answer.getText(0, -1)!r}, expected {expected!r}")
+            heard = pump_until(
+                lambda: [e for e in events if e[0] == "answer" and e[1].endswith("insert")
+                         and e[2] == expected], clock.left(10))
+            check(heard, f"{row}: no text-changed event brought {expected!r}; saw {events}")
+            check_character_boxes(pyatspi, row, window["Label2"], answer)
+    finally:
+        pyatspi.Registry.deregisterEventListener(on_text_changed, "object:text-changed")
+        stop(process)
+
+
+def check_character_boxes(pyatspi, row, display, text):
+    """Review modes read a display only where its characters stand on screen."""
+    box = display.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    count = text.characterCount
+    previous_right = None
+    for offset in range(count):
+        x, y, width, height = text.getCharacterExtents(offset, pyatspi.DESKTOP_COORDS)
+        check(width > 0 and height > 0, f"{row}: character {offset} has an empty box")
+        check(box.x <= x and x + width <= box.x + box.width and box.y <= y
+              and y + height <= box.y + box.height,
+              f"{row}: character {offset} at {(x, y, width, height)} lies outside {box}")
+        if previous_right is not None:
+            check(x == previous_right, f"{row}: character {offset} does not follow the one before")
+        previous_right = x + width
+        found = text.getOffsetAtPoint(x + width // 2, y + height // 2, pyatspi.DESKTOP_COORDS)
+        check(found == offset, f"{row}: the point inside character {offset} gives offset {found}")
+    if count:
+        check(previous_right == box.x + box.width,
+              f"{row}: the right-aligned caption ends at {previous_right}, not at {box.x + box.width}")
+
+
+class DebugLog:
+    """Orca's debug log, read as it is written: through a terminal, so that
+    Orca writes it line by line instead of in blocks."""
+
+    def __init__(self):
+        self.master, self.slave = os.openpty()
+        tty.setraw(self.slave)
+        self.path = os.ttyname(self.slave)
+        self.text = ""
+        self.lock = threading.Lock()
+        threading.Thread(target=self._read, daemon=True).start()
+
+    def _read(self):
+        while True:
+            try:
+                data = os.read(self.master, 65536)
+            except OSError:
+                return
+            if not data:
+                return
+            with self.lock:
+                self.text += data.decode("utf-8", errors="replace")
+
+    def spoken(self):
+        with self.lock:
+            return re.findall(r"SPEECH OUTPUT: '([^']*)'", self.text)
+
+    def wait_for_speech(self, predicate, timeout):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if any(predicate(line) for line in self.spoken()):
+                return True
+            time.sleep(0.05)
+        return False
+
+
+def check_orca(session, orvane, clock):
+    for tool in ("orca", "speech-dispatcher"):
+        if subprocess.run(["which", tool], capture_output=True, check=False).returncode:
+            raise SetupError(f"{tool} is not installed")
+    # Speech goes to ALSA's null device: no sound server, no sound card.
+    config = os.path.join(session.env["XDG_CONFIG_HOME"], "speech-dispatcher")
+    os.makedirs(config, exist_ok=True)
+    with open("/etc/speech-dispatcher/speechd.conf", encoding="utf-8") as f:
+        system_config = f.read()
+    with open(os.path.join(config, "speechd.conf"), "w", encoding="utf-8") as f:
+        f.write(system_config + '\nAudioOutputMethod "alsa"\n')
+    log = DebugLog()
+    session.start(["orca", "--debug-file=" + log.path, "--disable", "braille",
+                   "--disable", "braille-monitor"],
+                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    if not check(log.wait_for_speech(lambda s: s.startswith("Screen reader on"), clock.left(30)),
+                 "Orca did not start"):
+        return
+    process, _ = start_orvane(session, orvane, {"LANG": "C.UTF-8"})
+    try:
+        found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                                str(process.pid), "--name", "^Orvane$"],
+                               env=session.env, capture_output=True, text=True,
+                               timeout=clock.left(20), check=False)
+        windows = found.stdout.split()
+        if not check(windows, "the calculator window never appeared on the X display"):
+            return
+        # No window manager: give the window the keyboard focus ourselves.
+        subprocess.run(["xdotool", "windowfocus", "--sync", windows[0]], env=session.env,
+                       timeout=clock.left(10), check=False)
+        check(log.wait_for_speech(lambda s: s.startswith("equals push button"), clock.left(20)),
+              f"Orca did not present the focused evaluate key; it said {log.spoken()}")
+        before = len(log.spoken())
+        subprocess.run(["xdotool", "type", "--delay", "60", "2+3*4"], env=session.env,
+                       timeout=clock.left(10), check=False)
+        subprocess.run(["xdotool", "key", "Return"], env=session.env,
+                       timeout=clock.left(5), check=False)
+        heard = log.wait_for_speech(lambda s: re.search(r"\b14\b", s) is not None, clock.left(15))
+        check(heard, f"Orca did not say 14 after 2+3*4 and Enter; it said {log.spoken()[before:]}")
+        print("Orca said after the keys:", log.spoken()[before:], flush=True)
+    finally:
+        stop(process)
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__)
+        return 2
+    orvane = os.path.abspath(sys.argv[1])
+    clock = Clock(100)
+    try:
+        with Session() as session:
+            locale_path = generate_locale(os.path.join(session.dir, "locale"), "ja_JP.UTF-8")
+            session.start_servers()
+            # The client talks to the same private bus as the program.
+            os.environ["DBUS_SESSION_BUS_ADDRESS"] = session.env["DBUS_SESSION_BUS_ADDRESS"]
+            os.environ.pop("AT_SPI_BUS_ADDRESS", None)
+            try:
+                import pyatspi
+            except ImportError:
+                raise SetupError("python3-pyatspi is not installed")
+            if subprocess.run(["which", "xdotool"], capture_output=True,
+                              check=False).returncode:
+                raise SetupError("xdotool is not installed")
+            check_names(pyatspi, session, orvane, clock, locale_path)
+            check_sequences(pyatspi, session, orvane, clock)
+            check_without_bus(session, orvane, clock)
+            check_orca(session, orvane, clock)
+    except SetupError as error:
+        print("SKIP:", error)
+        return SKIP
+    except TimeoutError as error:
+        failures.append(str(error))
+    for failure in failures:
+        print("FAIL:", failure)
+    print("passed" if not failures else f"{len(failures)} failure(s)")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
