@@ -8,9 +8,9 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Debian packages the build, the program and its tests need.
 PACKAGES := cmake make g++ pkg-config \
             libgtest-dev libgmock-dev \
-            qt6-base-dev libqt6svg6 qt6-svg-dev \
+            qt6-base-dev librsvg2-bin \
             qt6-wayland fonts-ipafont-gothic fonts-dejavu-core xvfb xauth \
-            desktop-file-utils appstream libfontconfig-dev \
+            desktop-file-utils appstream \
             openbox xdotool xclip x11-xkb-utils weston \
             qt6-tools-dev qt6-l10n-tools \
             dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca speech-dispatcher \
@@ -22,7 +22,7 @@ FUZZ_SECONDS ?= 60
 
 # `make bench-startup` only: the X tools, the fonts xcalc asks for, a session
 # bus, and the calculators Orvane is compared with.
-BENCH_PACKAGES := xvfb libx11-dev gcc dbus-daemon xfonts-base xfonts-75dpi xfonts-100dpi \
+BENCH_PACKAGES := xvfb libx11-dev libxdamage-dev gcc dbus-daemon xfonts-base xfonts-75dpi xfonts-100dpi \
                   xbitmaps x11-apps galculator speedcrunch kcalc qalculate-gtk
 
 # `make package` needs dpkg-shlibdeps, file and git (for the archive's date);
@@ -75,8 +75,13 @@ test: build
 # manual page and changelog, in $(BUILD_DIR)/orvane_VERSION_ARCH.deb. Its
 # files are dated from SOURCE_DATE_EPOCH, by default the last commit's date.
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+# Exported to the build as well: the resource compiler dates the icons and
+# translations it builds into the program from it.
+ifneq ($(SOURCE_DATE_EPOCH),)
+export SOURCE_DATE_EPOCH
+endif
 package: build package-deps
-	cd $(BUILD_DIR) && $(if $(SOURCE_DATE_EPOCH),SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH)) cpack -G DEB
+	cd $(BUILD_DIR) && cpack -G DEB
 
 # lintian (no error, no warning), then piuparts: install into a fresh Debian 12
 # root, purge, nothing left behind; and the program started there from its

@@ -1,6 +1,5 @@
 #include "app/button_faces.h"
 
-#include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -280,17 +279,7 @@ QImage RenderButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool e
 }
 
 QPixmap ButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool enabled) {
-    static QHash<quint64, QPixmap> cache;
-    const quint64 key = (static_cast<quint64>(button.number) << 40) |
-                        (static_cast<quint64>(enabled) << 32) |
-                        static_cast<quint32>(std::lround(devicePixelRatio * 1000));
-    auto found = cache.constFind(key);
-    if (found != cache.constEnd()) return *found;
-    // An image keeps the paint engine that drew on it, gradient tables and
-    // all, for as long as it lives; the cache keeps a copy of the pixels only.
-    QPixmap face = QPixmap::fromImage(RenderButtonFace(button, devicePixelRatio, enabled).copy());
-    cache.insert(key, face);
-    return face;
+    return QPixmap::fromImage(RenderButtonFace(button, devicePixelRatio, enabled));
 }
 
 }  // namespace orvane

@@ -13,12 +13,12 @@ namespace orvane {
 QSize FacePictureSize(const ButtonSpec& button);
 
 // Draws the face at the given device pixel ratio, so that it stays crisp on
-// high-density screens. Not cached; ButtonFace() is what the window uses.
+// high-density screens.
 QImage RenderButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool enabled);
 
-// The face from the cache, rendered on first use. Faces are drawn in code
-// rather than loaded from image files so start-up reads no files and loads no
-// image plugins.
+// The face as the window paints it, drawn anew each time: a cache bought
+// nothing measurable at start-up. Faces are drawn in code rather than loaded
+// from image files so start-up reads no files and loads no image plugins.
 QPixmap ButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool enabled);
 
 }  // namespace orvane

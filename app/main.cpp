@@ -1,7 +1,6 @@
 #include <QApplication>
 
 #include "app/deferred_icon_style.h"
-#include "app/font_configuration.h"
 #include "app/form1.h"
 #include "app/startup_display.h"
 #include "app/translations.h"
@@ -12,7 +11,6 @@ int main(int argc, char** argv) {
         orvane::ReportNoDisplay(program);
         return 1;
     }
-    orvane::LoadFontConfiguration();
     // The menu bar belongs to the window, above its fixed client area, on
     // every desktop: never handed over to a desktop-wide global menu.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);

@@ -106,13 +106,6 @@ private slots:
         QVERIFY(!blocky);
     }
 
-    void facesAreCached() {
-        const QPixmap first = ButtonFace(Button(14), 2.0, true);
-        const QPixmap second = ButtonFace(Button(14), 2.0, true);
-        QCOMPARE(first.cacheKey(), second.cacheKey());
-        QVERIFY(ButtonFace(Button(14), 1.0, true).cacheKey() != first.cacheKey());
-    }
-
     void unavailableFacesAreGrey() {
         const QImage face = RenderButtonFace(Button(43), 1.0, false);
         QVERIFY(!face.isNull());

@@ -31,16 +31,6 @@ private slots:
         QVERIFY(!form_->windowIcon().isNull());
     }
 
-    // Every size of the window icon is copied to the X server at start-up;
-    // the large pictures belong to the icon theme.
-    void windowIconCarriesTitleBarSizesOnly() {
-        const QList<QSize> sizes = form_->windowIcon().availableSizes();
-        QVERIFY(sizes.contains(QSize(16, 16)));
-        QVERIFY(sizes.contains(QSize(32, 32)));
-        for (const QSize& size : sizes)
-            QVERIFY2(size.width() <= 64, qPrintable(QString::number(size.width())));
-    }
-
     void clientAreaIsFixedAndBlue() {
         QWidget* client = form_->centralWidget();
         QCOMPARE(client->size(), QSize(582, 199));

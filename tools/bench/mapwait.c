@@ -7,10 +7,13 @@
  * contains CLASS (case-insensitive; any window when -c is not given). The
  * clock starts just before fork(). SECONDS (default 1) after the map it reads
  * Rss and Pss of the program from /proc/PID/smaps_rollup, then ends the
- * program's process group. Prints one line: "MS RSS_KIB PSS_KIB CPU_MS", or
- * "timeout" / "exited" on stdout with exit status 1. CPU_MS is the processor
- * time all the program's threads had used when the map was seen: less
- * disturbed than the wall time when the machine is busy.
+ * program's process group. Prints one line: "MS RSS_KIB PSS_KIB CPU_MS
+ * PAINT_MS", or "timeout" / "exited" on stdout with exit status 1. CPU_MS is
+ * the processor time all the program's threads had used when the map was
+ * seen: less disturbed than the wall time when the machine is busy. PAINT_MS
+ * is the time until the program first drew into that window (or one of its
+ * subwindows) after the map, as the Damage extension reports it; -1 when
+ * the server lacks the extension or nothing was drawn within SECONDS.
  *
  * Meant for a private X server with no window manager, where top-level
  * windows are children of the root and their MapNotify reaches the root.
@@ -18,6 +21,7 @@
 #define _GNU_SOURCE
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
 #include <dirent.h>
 #include <errno.h>
 #include <poll.h>
@@ -74,6 +78,23 @@ static double cpu_ms(pid_t pid) {
     return total;
 }
 
+/* Damage objects on the top-level windows, made as each is created: by the
+ * time its MapNotify arrives the program may already be drawing. */
+#define MAX_TRACKED 64
+static struct {
+    Window window;
+    Damage damage;
+} tracked[MAX_TRACKED];
+static int tracked_count;
+
+static void track(Display* dpy, Window w) {
+    if (tracked_count < MAX_TRACKED) {
+        tracked[tracked_count].window = w;
+        tracked[tracked_count].damage = XDamageCreate(dpy, w, XDamageReportNonEmpty);
+        tracked_count++;
+    }
+}
+
 static void stop(pid_t pid) {
     kill(-pid, SIGTERM);
     for (int i = 0; i < 200; ++i) {
@@ -117,6 +138,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     XSetErrorHandler(ignore_errors);
+    int damage_event = 0, damage_error = 0;
+    const int have_damage = XDamageQueryExtension(dpy, &damage_event, &damage_error);
     XSelectInput(dpy, DefaultRootWindow(dpy), SubstructureNotifyMask);
     XSync(dpy, False);
 
@@ -132,15 +155,21 @@ int main(int argc, char** argv) {
     setpgid(pid, pid);
 
     double mapped = -1, cpu = -1;
+    Window window = None;
     const int fd = ConnectionNumber(dpy);
     while (mapped < 0) {
         while (XPending(dpy)) {
             XEvent ev;
             XNextEvent(dpy, &ev);
+            if (have_damage && ev.type == CreateNotify && !ev.xcreatewindow.override_redirect) {
+                track(dpy, ev.xcreatewindow.window);
+                XFlush(dpy);
+            }
             if (ev.type == MapNotify && !ev.xmap.override_redirect &&
                 class_matches(dpy, ev.xmap.window, want)) {
                 mapped = now_ms();
                 cpu = cpu_ms(pid);
+                window = ev.xmap.window;
                 break;
             }
         }
@@ -159,7 +188,33 @@ int main(int argc, char** argv) {
         poll(&p, 1, left < 50 ? (int)left + 1 : 50);
     }
 
-    usleep((useconds_t)(settle * 1e6));
+    /* The first drawing into the mapped window after its map. */
+    double painted = -1;
+    Damage damage = None;
+    for (int i = 0; i < tracked_count; ++i)
+        if (tracked[i].window == window) damage = tracked[i].damage;
+    const double settle_end = mapped + settle * 1e3;
+    if (damage != None) {
+        XDamageSubtract(dpy, damage, None, None); /* forget what came before the map */
+        XFlush(dpy);
+    }
+    while (damage != None && painted < 0) {
+        while (XPending(dpy)) {
+            XEvent ev;
+            XNextEvent(dpy, &ev);
+            if (ev.type == damage_event + XDamageNotify &&
+                ((XDamageNotifyEvent*)&ev)->damage == damage) {
+                painted = now_ms();
+                break;
+            }
+        }
+        const double left = settle_end - now_ms();
+        if (painted >= 0 || left <= 0) break;
+        struct pollfd p = {fd, POLLIN, 0};
+        poll(&p, 1, (int)left + 1);
+    }
+    const double left = settle_end - now_ms();
+    if (left > 0) usleep((useconds_t)(left * 1e3));
     char path[64], text[4096] = "";
     snprintf(path, sizeof path, "/proc/%d/smaps_rollup", (int)pid);
     FILE* f = fopen(path, "r");
@@ -168,8 +223,8 @@ int main(int argc, char** argv) {
         text[n] = 0;
         fclose(f);
     }
-    printf("%.1f %ld %ld %.1f\n", mapped - start, smaps_field(text, "\nRss:"),
-           smaps_field(text, "\nPss:"), cpu);
+    printf("%.1f %ld %ld %.1f %.1f\n", mapped - start, smaps_field(text, "\nRss:"),
+           smaps_field(text, "\nPss:"), cpu, painted < 0 ? -1.0 : painted - start);
     fflush(stdout);
     stop(pid);
     XCloseDisplay(dpy);
