@@ -180,24 +180,6 @@ private slots:
                                       QStringLiteral("Memory 1"), QStringLiteral("Memory 2")}));
     }
 
-    // With a screen reader already running, every change is announced as the
-    // window is built; the displays must still come up with their own interface.
-    void displaysAreReadableWhenAccessibilityIsAlreadyOn() {
-        form_.reset();
-        FlushDeletes();
-        QAccessible::setActive(true);
-        form_ = ShowForm();
-        QVERIFY(form_);
-        for (int label = 1; label <= 4; ++label) {
-            QAccessibleInterface* iface =
-                Accessible(Child(*form_, QStringLiteral("Label%1").arg(label)));
-            QVERIFY(iface);
-            QVERIFY2(iface->textInterface(), qPrintable(QStringLiteral("Label%1").arg(label)));
-            QCOMPARE(iface->text(QAccessible::Value), Caption(*form_, label));
-        }
-        QAccessible::setActive(false);
-    }
-
     // The menus and their items carry names and descriptions of their own,
     // and are still operated through the interface.
     void menusAreNamedAndDescribed_data() {
