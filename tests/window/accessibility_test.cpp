@@ -185,20 +185,16 @@ private slots:
     void menusAreNamedAndDescribed_data() {
         QTest::addColumn<QString>("object");
         QTest::addColumn<QString>("name");
-        QTest::addRow("mnuFail") << "mnuFail"
-                                 << "File";
-        QTest::addRow("mnuEnd") << "mnuEnd"
-                                << "Exit";
-        QTest::addRow("mnuHnensyuu") << "mnuHnensyuu"
-                                     << "Edit";
-        QTest::addRow("mnuSikicopy") << "mnuSikicopy"
-                                     << "Copy expression";
-        QTest::addRow("mnuKotaecopy") << "mnuKotaecopy"
-                                      << "Copy answer";
-        QTest::addRow("mnuHelp") << "mnuHelp"
-                                 << "Help";
-        QTest::addRow("mnuVarjyon") << "mnuVarjyon"
-                                    << "Version information";
+        auto row = [](const char* object, const char* name) {
+            QTest::newRow(object) << QString(object) << QString(name);
+        };
+        row("mnuFail", "File");
+        row("mnuEnd", "Exit");
+        row("mnuHnensyuu", "Edit");
+        row("mnuSikicopy", "Copy expression");
+        row("mnuKotaecopy", "Copy answer");
+        row("mnuHelp", "Help");
+        row("mnuVarjyon", "Version information");
     }
     void menusAreNamedAndDescribed() {
         QFETCH(QString, object);
