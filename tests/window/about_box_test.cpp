@@ -143,7 +143,6 @@ private slots:
     }
 
 private:
-    static bool OnWayland() { return QGuiApplication::platformName() == QLatin1String("wayland"); }
     frmAbout* Open() {
         Child<QAction>(*form_, "mnuVarjyon")->trigger();
         frmAbout* about = form_->aboutBox();

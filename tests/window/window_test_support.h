@@ -10,11 +10,14 @@
 
 namespace orvane::testing {
 
+// Whether the tests run on Qt's wayland platform (the *.wayland runs).
+inline bool OnWayland() { return QGuiApplication::platformName() == QLatin1String("wayland"); }
+
 // Makes a shown window the active one. A compositor without a seat, as
 // Weston's headless one, never activates a window, so there the test
 // activates it as a desktop would on the first click.
 inline bool Activate(QWidget& window) {
-    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+    if (OnWayland()) {
         if (!QTest::qWaitForWindowExposed(&window)) return false;
         QApplication::setActiveWindow(&window);
         return QApplication::activeWindow() == &window;
