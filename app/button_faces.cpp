@@ -278,8 +278,4 @@ QImage RenderButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool e
     return image;
 }
 
-QPixmap ButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool enabled) {
-    return QPixmap::fromImage(RenderButtonFace(button, devicePixelRatio, enabled));
-}
-
 }  // namespace orvane

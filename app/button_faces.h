@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QPixmap>
 #include <QSize>
 
 #include "app/button_table.h"
@@ -13,12 +12,9 @@ namespace orvane {
 QSize FacePictureSize(const ButtonSpec& button);
 
 // Draws the face at the given device pixel ratio, so that it stays crisp on
-// high-density screens.
+// high-density screens; the window draws it at each paint. Faces are drawn in
+// code rather than loaded from image files so start-up reads no files and
+// loads no image plugins.
 QImage RenderButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool enabled);
-
-// The face as the window paints it, drawn anew each time: a cache bought
-// nothing measurable at start-up. Faces are drawn in code rather than loaded
-// from image files so start-up reads no files and loads no image plugins.
-QPixmap ButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool enabled);
 
 }  // namespace orvane

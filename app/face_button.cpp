@@ -40,12 +40,12 @@ void FaceButton::paintEvent(QPaintEvent*) {
     }
 
     QPainter painter(this);
-    const QPixmap face = ButtonFace(button_, devicePixelRatioF(), isEnabled());
+    const QImage face = RenderButtonFace(button_, devicePixelRatioF(), isEnabled());
     const QSizeF faceSize = face.deviceIndependentSize();
     QPointF topLeft((width() - faceSize.width()) / 2, (height() - faceSize.height()) / 2);
     const bool down = isDown();
     if (down) topLeft += QPointF(1, 1);
-    painter.drawPixmap(topLeft, face);
+    painter.drawImage(topLeft, face);
 
     const QRectF faceRect(topLeft, faceSize);
     if (down) {

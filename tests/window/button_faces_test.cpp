@@ -88,7 +88,7 @@ private slots:
     void renderedAtThePixelRatio() {
         QFETCH(qreal, ratio);
         QFETCH(QSize, pixels);
-        const QPixmap face = ButtonFace(Button(35), ratio, true);
+        const QImage face = RenderButtonFace(Button(35), ratio, true);
         QCOMPARE(face.size(), pixels);
         QCOMPARE(face.devicePixelRatio(), ratio);
         QCOMPARE(face.deviceIndependentSize(), QSizeF(68, 30));
