@@ -20,11 +20,7 @@ QAccessibleInterface* NotificationFactory(const QString& className, QObject* obj
 }  // namespace
 
 AnswerAnnouncer::AnswerAnnouncer(QWidget* parent) : notification_(new QWidget(parent)) {
-    static const bool installed = [] {
-        QAccessible::installFactory(NotificationFactory);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(NotificationFactory);  // Qt keeps each factory once
     notification_->setObjectName(QStringLiteral("answerNotification"));
     notification_->setProperty(kNotificationProperty, true);
     notification_->setFocusPolicy(Qt::NoFocus);

@@ -120,11 +120,7 @@ QAccessibleInterface* DisplayFactory(const QString& className, QObject* object) 
 }  // namespace
 
 void MakeDisplayAccessible(QLabel* display, Label which) {
-    static const bool installed = [] {
-        QAccessible::installFactory(DisplayFactory);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(DisplayFactory);  // Qt keeps each factory once
     display->setProperty(kDisplayProperty, true);
     const DisplayTexts& texts = kDisplayTexts[static_cast<int>(which) - 1];
     display->setAccessibleName(QCoreApplication::translate("Orvane", texts.name));

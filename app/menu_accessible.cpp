@@ -149,18 +149,10 @@ QAccessibleInterface* MenuItemFactory(const QString& className, QObject* object)
     return nullptr;
 }
 
-void InstallFactory() {
-    static const bool installed = [] {
-        QAccessible::installFactory(MenuItemFactory);
-        return true;
-    }();
-    (void)installed;
-}
-
 }  // namespace
 
 void DescribeMenus(QMenuBar* bar) {
-    InstallFactory();
+    QAccessible::installFactory(MenuItemFactory);  // Qt keeps each factory once
     for (const MenuSpeech& row : kMenuSpeech) {
         const QString name = QCoreApplication::translate("Orvane", row.name);
         const QString description = QCoreApplication::translate("Orvane", row.description);
