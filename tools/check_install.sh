@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs a built tree into a scratch root and checks what a desktop finds
 # there: the program, the desktop entry, the icon in every size of the hicolor
-# theme and the AppStream metainfo, with names that agree, and both validators
-# content (pedantic hints are shown, errors and warnings fail).
+# theme, the AppStream metainfo, the manual page and the changelog, with names
+# that agree, and both validators content (pedantic hints are shown, errors and
+# warnings fail).
 #
 #   tools/check_install.sh <build-dir> <scratch-dir>
 set -euo pipefail
@@ -22,6 +23,9 @@ expect=(
     usr/share/applications/$id.desktop
     usr/share/metainfo/$id.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/$id.svg
+    usr/share/man/man1/orvane.1.gz
+    usr/share/doc/orvane/changelog.gz
+    usr/share/doc/orvane/copyright
 )
 for size in 16 32 48 64 128 256; do
     expect+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
