@@ -1,11 +1,9 @@
 #include "app/button_faces.h"
 
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
+#include <QResource>
 #include <array>
-#include <cmath>
 
+#include "app/face_painter.h"
 #include "app/face_paths.h"
 #include "assets/face_pictures.h"
 
@@ -19,10 +17,6 @@ const faces::FacePicture* FindFace(int button) {
     return nullptr;
 }
 
-QColor ToColor(const faces::Colour& c) { return QColor::fromRgba64(c.red, c.green, c.blue, c.alpha); }
-
-bool Drawn(const faces::Colour& c) { return c.alpha != 0; }
-
 // Each glyph's path, read from its data once.
 const QPainterPath& GlyphPath(const faces::FacePicture& face) {
     static std::array<QPainterPath, std::size(faces::kGlyphPaths)> paths;
@@ -34,44 +28,25 @@ const QPainterPath& GlyphPath(const faces::FacePicture& face) {
     return paths[face.path];
 }
 
-void PaintBackground(QPainter& painter, const QSizeF& size, const faces::FamilyPaint& paint) {
-    QLinearGradient gradient(0, 0, 0, size.height());
-    gradient.setColorAt(0.0, ToColor(paint.top));
-    gradient.setColorAt(0.5, ToColor(paint.middle));
-    gradient.setColorAt(1.0, ToColor(paint.bottom));
-    painter.setPen(QPen(ToColor(paint.border), faces::kBorderWidth));
-    painter.setBrush(gradient);
-    const qreal inset = faces::kBorderWidth / 2;
-    painter.drawRoundedRect(QRectF(inset, inset, size.width() - 2 * inset, size.height() - 2 * inset),
-                            faces::kCornerRadius, faces::kCornerRadius);
-    painter.setPen(QPen(ToColor(faces::kSheen), faces::kSheenWidth));
-    painter.drawLine(QPointF(faces::kSheenInset, faces::kSheenY),
-                     QPointF(size.width() - faces::kSheenInset, faces::kSheenY));
-}
-
-void PaintGlyph(QPainter& painter, const faces::FamilyPaint& paint, QPainterPath path, bool evenOdd) {
-    path.setFillRule(evenOdd ? Qt::OddEvenFill : Qt::WindingFill);
-    if (Drawn(paint.shadow)) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(ToColor(paint.shadow));
-        painter.drawPath(path.translated(faces::kShadowOffset, faces::kShadowOffset));
-    }
-    painter.setPen(Drawn(paint.outline) ? QPen(ToColor(paint.outline), faces::kOutlineWidth)
-                                        : QPen(Qt::NoPen));
-    painter.setBrush(ToColor(paint.glyph));
-    painter.drawPath(path);
-}
-
-void GreyOut(QImage& image) {
-    image = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int grey = faces::UnavailableGrey(qRed(line[x]), qGreen(line[x]), qBlue(line[x]));
-            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]));
+// The faces at scale 1, kept ready by tools/facegen as the window shows
+// them: drawing all of them took a fifth of the start-up's work. They are
+// built into the program uncompressed, so using one copies nothing.
+QImage ReadyFace(const faces::FacePicture& wanted) {
+    static const QResource pictures(QStringLiteral(":/faces/face_pictures_1x.rgba"));
+    qint64 offset = 0;
+    for (const faces::FacePicture& face : faces::kFaces) {
+        const qint64 bytes = qint64(face.width) * face.height * 4;
+        if (&face == &wanted) {
+            if (pictures.compressionAlgorithm() != QResource::NoCompression ||
+                offset + bytes > pictures.size()) {
+                return {};
+            }
+            return QImage(pictures.data() + offset, face.width, face.height, face.width * 4,
+                          QImage::Format_RGBA8888_Premultiplied);
         }
+        offset += bytes;
     }
-    image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return {};
 }
 
 }  // namespace
@@ -84,21 +59,14 @@ QSize FacePictureSize(const ButtonSpec& button) {
 QImage RenderButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool enabled) {
     const faces::FacePicture* face = FindFace(button.number);
     if (!face) return {};
-    const QSizeF size(face->width, face->height);
-    const QSize pixels(static_cast<int>(std::ceil(size.width() * devicePixelRatio)),
-                       static_cast<int>(std::ceil(size.height() * devicePixelRatio)));
-    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const faces::FamilyPaint& paint = faces::kFamilies[face->family];
-        PaintBackground(painter, size, paint);
-        PaintGlyph(painter, paint, GlyphPath(*face), face->evenOdd);
+    // Kept ready as shown: greyed exactly for the keys that are never available.
+    const bool greyed = !enabled;
+    if (devicePixelRatio == 1.0 && greyed == (button.action == KeyAction::None)) {
+        QImage ready = ReadyFace(*face);
+        if (!ready.isNull()) return ready;
     }
-    if (!enabled) GreyOut(image);
-    return image;
+    return PaintFace(*face, faces::kFamilies[face->family], GlyphPath(*face), devicePixelRatio,
+                     greyed);
 }
 
 }  // namespace orvane

@@ -5,7 +5,11 @@
 // pixels, together with each family's colours. A change of font, or of a
 // face's drawing, is one run of this program:
 //
-//   orvane_facegen FONT_FILE OUTPUT_HEADER
+//   orvane_facegen FONT_FILE OUTPUT_HEADER OUTPUT_PIXELS
+//
+// OUTPUT_PIXELS receives every face of kFaces, in that order, as the window
+// shows it at scale 1 (premultiplied RGBA, 8 bits a channel, row by row), so
+// that the window need not draw them at start-up.
 //
 // `cmake --build build --target faces` runs it on DejaVu Sans Bold.
 #include <QColor>
@@ -23,6 +27,7 @@
 #include <map>
 
 #include "app/button_table.h"
+#include "app/face_painter.h"
 #include "app/face_paths.h"
 
 using namespace orvane;
@@ -37,54 +42,57 @@ QColor Mix(const QColor& a, const QColor& b, qreal t) {
                             static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
-// How a family looks: a vertical gradient through its colour, the border
-// and the glyph's paint.
-struct FaceStyle {
-    QColor top;
-    QColor middle;
-    QColor bottom;
-    QColor glyph;
-    QColor outline;  // invalid: the glyph is filled only
-    QColor shadow;   // invalid: no drop shadow
-};
+faces::Colour ToColour(const QColor& colour) {
+    if (!colour.isValid()) return faces::kNone;
+    const QRgba64 c = colour.rgba64();
+    return {c.red(), c.green(), c.blue(), c.alpha()};
+}
 
-FaceStyle StyleOf(FaceFamily family) {
+// How a family looks: a vertical gradient through its colour, a darker
+// border, and the glyph's paint.
+faces::FamilyPaint PaintOf(FaceFamily family) {
     const QColor white(255, 255, 255);
     const QColor black(0, 0, 0);
-    auto shaded = [&](QColor base) -> FaceStyle {
-        return {Mix(base, white, 0.22), base, Mix(base, black, 0.18), {}, {}, {}};
+    QColor top, middle, bottom, glyph, outline, shadow;  // invalid: not drawn
+    auto shaded = [&](QColor base) {
+        top = Mix(base, white, 0.22);
+        middle = base;
+        bottom = Mix(base, black, 0.18);
     };
-    FaceStyle style;
     switch (family) {
         case FaceFamily::Function:
-            style = shaded(QColor(0, 0, 227));
-            style.glyph = QColor(255, 255, 0);
-            style.shadow = QColor(0, 0, 96);
+            shaded(QColor(0, 0, 227));
+            glyph = QColor(255, 255, 0);
+            shadow = QColor(0, 0, 96);
             break;
         case FaceFamily::Digit:
         case FaceFamily::RecallOrPi:
-            style = shaded(family == FaceFamily::Digit ? QColor(0, 128, 0) : QColor(0, 168, 0));
-            style.glyph = QColor(214, 214, 214);
-            style.outline = QColor(64, 64, 64);
+            shaded(family == FaceFamily::Digit ? QColor(0, 128, 0) : QColor(0, 168, 0));
+            glyph = QColor(214, 214, 214);
+            outline = QColor(64, 64, 64);
             break;
         case FaceFamily::Operator:
             // The yellow keys run through their own narrow range rather than a
             // mix, which would wash the yellow out.
-            style = {QColor(242, 242, 0), QColor(238, 238, 0), QColor(234, 234, 0), black, {}, {}};
+            top = QColor(242, 242, 0);
+            middle = QColor(238, 238, 0);
+            bottom = QColor(234, 234, 0);
+            glyph = black;
             break;
         case FaceFamily::Clear:
-            style = shaded(QColor(166, 0, 0));
-            style.glyph = white;
-            style.shadow = QColor(80, 0, 0);
+            shaded(QColor(166, 0, 0));
+            glyph = white;
+            shadow = QColor(80, 0, 0);
             break;
         case FaceFamily::Small:
-            style = shaded(QColor(176, 176, 255));
-            style.glyph = QColor(0, 0, 224);
+            shaded(QColor(176, 176, 255));
+            glyph = QColor(0, 0, 224);
             break;
         case FaceFamily::CaptionOnly:
             break;
     }
-    return style;
+    return {ToColour(top),   ToColour(middle),  ToColour(bottom), ToColour(Mix(middle, black, 0.45)),
+            ToColour(glyph), ToColour(outline), ToColour(shadow)};
 }
 
 QPainterPath TextPath(const QString& text, qreal pixelSize) {
@@ -247,10 +255,9 @@ QPainterPath Centred(QPainterPath path, QSize size) {
     return path;
 }
 
-QString Colour(const QColor& colour) {
-    if (!colour.isValid()) return QStringLiteral("kNone");
-    const QRgba64 c = colour.rgba64();
-    return QStringLiteral("{%1, %2, %3, %4}").arg(c.red()).arg(c.green()).arg(c.blue()).arg(c.alpha());
+QString Colour(const faces::Colour& c) {
+    if (c.alpha == 0) return QStringLiteral("kNone");
+    return QStringLiteral("{%1, %2, %3, %4}").arg(c.red).arg(c.green).arg(c.blue).arg(c.alpha);
 }
 
 // The family name, version and file of the font, for the header's first lines.
@@ -277,11 +284,20 @@ QString FontVersion(const QRawFont& font) {
     return QStringLiteral("unknown");
 }
 
+bool Write(const char* path, const QByteArray& bytes) {
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) < 0) {
+        std::fprintf(stderr, "orvane_facegen: cannot write %s\n", path);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s FONT_FILE OUTPUT_HEADER\n", argv[0]);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s FONT_FILE OUTPUT_HEADER OUTPUT_PIXELS\n", argv[0]);
         return 2;
     }
     // Fonts need a platform; none that shows anything is wanted.
@@ -308,13 +324,14 @@ int main(int argc, char** argv) {
 
     out += QStringLiteral("// By family, in the order of FaceFamily.\n"
                           "inline constexpr FamilyPaint kFamilies[] = {\n");
-    for (FaceFamily family : {FaceFamily::Function, FaceFamily::Digit, FaceFamily::RecallOrPi,
-                              FaceFamily::Operator, FaceFamily::Clear, FaceFamily::Small}) {
-        const FaceStyle s = StyleOf(family);
+    constexpr FaceFamily kFamilyOrder[] = {FaceFamily::Function, FaceFamily::Digit,
+                                           FaceFamily::RecallOrPi, FaceFamily::Operator,
+                                           FaceFamily::Clear, FaceFamily::Small};
+    for (const FaceFamily family : kFamilyOrder) {
+        const faces::FamilyPaint p = PaintOf(family);
         out += QStringLiteral("    {%1, %2, %3, %4, %5, %6, %7},\n")
-                   .arg(Colour(s.top), Colour(s.middle), Colour(s.bottom),
-                        Colour(Mix(s.middle, Qt::black, 0.45)), Colour(s.glyph),
-                        Colour(s.outline), Colour(s.shadow));
+                   .arg(Colour(p.top), Colour(p.middle), Colour(p.bottom), Colour(p.border),
+                        Colour(p.glyph), Colour(p.outline), Colour(p.shadow));
     }
     out += QStringLiteral("};\n\n");
 
@@ -322,11 +339,25 @@ int main(int argc, char** argv) {
     std::map<QString, int> pathIndex;
     QString paths;
     QString table;
+    QByteArray pixels;
     for (const ButtonSpec& button : kButtons) {
         const QSize size = PictureSize(button);
         if (size.isEmpty()) continue;
         const QPainterPath path = Centred(GlyphPath(button), size);
-        const QString data = QString::fromStdString(PathData(path));
+        const std::string written = PathData(path);
+        const QString data = QString::fromStdString(written);
+        // The picture at scale 1, drawn from the data as written, as the
+        // window shows it: greyed for a key that can never be pressed.
+        const faces::FacePicture face = {button.number, size.width(), size.height(),
+                                         static_cast<int>(button.family),
+                                         path.fillRule() == Qt::OddEvenFill, 0};
+        const QImage picture =
+            PaintFace(face, PaintOf(button.family), PathFromData(written), 1.0,
+                      button.action == KeyAction::None)
+                .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+        for (int y = 0; y < picture.height(); ++y) {
+            pixels.append(reinterpret_cast<const char*>(picture.constScanLine(y)), picture.width() * 4);
+        }
         auto [it, added] = pathIndex.emplace(data, static_cast<int>(pathIndex.size()));
         if (added) paths += QStringLiteral("    \"%1\",\n").arg(data);
         table += QStringLiteral("    {%1, %2, %3, %4, %5, %6},\n")
@@ -344,11 +375,7 @@ int main(int argc, char** argv) {
                           "inline constexpr FacePicture kFaces[] = {\n") +
            table + QStringLiteral("};\n\n}  // namespace orvane::faces\n");
 
-    QFile file(QString::fromLocal8Bit(argv[2]));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(out.toUtf8()) < 0) {
-        std::fprintf(stderr, "orvane_facegen: cannot write %s\n", argv[2]);
-        return 1;
-    }
+    if (!Write(argv[2], out.toUtf8()) || !Write(argv[3], pixels)) return 1;
     std::printf("%s: %zu glyph paths from %s %s\n", argv[2], pathIndex.size(),
                 qPrintable(faceFamily), qPrintable(version));
     return 0;
