@@ -65,8 +65,14 @@ QImage RenderButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool e
         QImage ready = ReadyFace(*face);
         if (!ready.isNull()) return ready;
     }
+    return PaintButtonFace(button, devicePixelRatio, enabled);
+}
+
+QImage PaintButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool enabled) {
+    const faces::FacePicture* face = FindFace(button.number);
+    if (!face) return {};
     return PaintFace(*face, faces::kFamilies[face->family], GlyphPath(*face), devicePixelRatio,
-                     greyed);
+                     !enabled);
 }
 
 }  // namespace orvane
