@@ -24,7 +24,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's Wayland platform plugin (X11's comes with libqt6gui6), the Japanese
 # Gothic face the window is drawn in and the face of the keys' Latin glyphs;
 # dpkg-shlibdeps adds libqt6widgets6, libqt6gui6, libqt6core6, libmpfr6 (the
-# correctly rounded functions), libgmp10 and the C++ runtime.
+# correctly rounded functions, which brings libgmp10) and the C++ runtime.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland, fonts-ipafont-gothic, fonts-dejavu-core")
 
 include(CPack)
