@@ -6,7 +6,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Debian packages the build, the program and its tests need.
-PACKAGES := cmake make g++ pkg-config python3 \
+PACKAGES := cmake make g++ pkg-config python3 libmpfr-dev \
             libgtest-dev libgmock-dev \
             qt6-base-dev librsvg2-bin \
             qt6-wayland fonts-ipafont-gothic fonts-dejavu-core xvfb xauth \
@@ -33,10 +33,13 @@ CHECK_PACKAGE_PACKAGES := lintian piuparts
 REPRODUCIBLE_PACKAGES := diffoscope-minimal
 # `make bench-engine` only.
 BENCH_ENGINE_PACKAGES := libbenchmark-dev
+# The browser build: emscripten, and what web/build_mpfr.sh needs to fetch
+# and unpack Debian's sources of MPFR and GMP and build them with it.
+WEB_PACKAGES := emscripten make dpkg-dev xz-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps package-deps check-package-deps reproducible-deps bench-deps bench-engine-deps \
+.PHONY: all deps fuzz-deps package-deps check-package-deps reproducible-deps bench-deps bench-engine-deps web-deps \
         bench-engine configure build run test sanitize fuzz package check-package check-reproducible \
         bench-startup bench-first-paint clean
 
@@ -50,7 +53,8 @@ check-package-deps: WANTED = $(CHECK_PACKAGE_PACKAGES)
 reproducible-deps: WANTED = $(REPRODUCIBLE_PACKAGES)
 bench-deps: WANTED = $(BENCH_PACKAGES)
 bench-engine-deps: WANTED = $(BENCH_ENGINE_PACKAGES)
-deps fuzz-deps package-deps check-package-deps reproducible-deps bench-deps bench-engine-deps:
+web-deps: WANTED = $(WEB_PACKAGES)
+deps fuzz-deps package-deps check-package-deps reproducible-deps bench-deps bench-engine-deps web-deps:
 	@missing=$$(for p in $(WANTED); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; \
 	  done); \
