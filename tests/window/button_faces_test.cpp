@@ -6,7 +6,7 @@
 #include <QHash>
 #include <QTest>
 
-#include "app/button_table.h"
+#include "tables/button_table.h"
 
 using namespace orvane;
 

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/button_table.h"
+#include "tables/button_table.h"
 #include "window_test_support.h"
 
 using namespace orvane;
