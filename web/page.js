@@ -237,6 +237,7 @@
       mnuKotaecopy() { engine.copy(2); show(); },
       mnuVarjyon() {
         if (!about.open) {
+          beforeAbout = document.activeElement;
           loadAbout();
           about.show();
         }
@@ -252,12 +253,20 @@
     about.querySelector('#cmdOK').addEventListener('click', () => about.close());
     about.querySelector('.close').addEventListener('click', () => about.close());
 
-    // Alt with an access key opens its menu; in an open menu the arrows,
+    // Closing the About box gives the keyboard back to the calculator.
+    let beforeAbout = null;
+    about.addEventListener('close', () => {
+      if (beforeAbout && document.contains(beforeAbout)) beforeAbout.focus();
+    });
+
+    // Alt with an access key (or F10, the first menu) opens its menu; in an open menu the arrows,
     // Esc and the items' access keys work, and no key reaches the keypad.
     function handleKey(event) {
       const letter = event.key.length === 1 ? event.key.toLowerCase() : '';
       if (!open) {
-        const title = event.altKey && !event.ctrlKey && titles.find((t) => t.dataset.access === letter);
+        const plain = !event.altKey && !event.ctrlKey && !event.shiftKey;
+        const title = (plain && event.key === 'F10') ? titles[0] :
+          event.altKey && !event.ctrlKey && titles.find((t) => t.dataset.access === letter);
         if (!title) return false;
         openMenu(title, true);
         event.preventDefault();

@@ -7,6 +7,7 @@ events. Then the page must come back with the server stopped, and say so
 when WebAssembly is missing or the module cannot load; no page error on any
 path."""
 import argparse
+import gzip
 import pathlib
 import random
 import subprocess
@@ -194,7 +195,8 @@ def main():
     server = make_server(str(args.page))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     url = f"http://127.0.0.1:{server.server_address[1]}/"
-    failures = []
+    weight = sum(len(gzip.compress(f.read_bytes(), 9)) for f in args.page.iterdir())
+    failures = [f"the page weighs {weight} bytes gzipped"] if weight > 300 * 1024 else []
     browser = Browser()
     try:
         page = Page(browser, url)
