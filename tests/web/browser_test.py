@@ -96,6 +96,11 @@ class Page:
         browser.call("Page.enable")
         browser.call("Page.addScriptToEvaluateOnNewDocument", source=RECORD_CLIPBOARD)
         browser.load("Page.navigate", url=url)
+        self.measure()
+
+    def measure(self):
+        """Where each key and copy command is hit, as the page is laid out now."""
+        browser = self.browser
         self.centres = browser.evaluate(
             "Object.fromEntries([...document.querySelectorAll('button[id]')].map(b => {"
             " const r = b.getBoundingClientRect(); return [b.id, [r.x + r.width / 2, r.y + r.height / 2]]; }))")
@@ -205,12 +210,17 @@ def main():
             failures.append("displays differ at " + mismatch)
         print(f"{len(events)} events compared with the desktop", flush=True)
 
-        # Offline: once the worker is active, the page must come back without the server.
+        # Offline: once the worker is active, the page must come back without
+        # the server; on the narrowest screen, where it is scaled the most.
         browser.evaluate("navigator.serviceWorker.ready.then(() => true)")
         server.shutdown()
         server.server_close()
+        browser.call("Emulation.setDeviceMetricsOverride", width=320, height=480, deviceScaleFactor=1, mobile=True)
         browser.load("Page.reload")
-        offline = [{"button": n} for n in (5, 14, 6, 16, 7, 1)]
+        page.measure()
+        if browser.evaluate("document.getElementById('frame').getBoundingClientRect().right") > 320:
+            failures.append("the window is wider than a 320-pixel screen")
+        offline = [{"button": n} for n in (5, 14, 6, 16, 7, 1, 24)] + [{"menu": "mnuSikicopy"}]
         mismatch = compare(page, offline, desktop_states(args.replay, offline))
         if mismatch:
             failures.append("offline reload: " + mismatch)
