@@ -5,10 +5,12 @@
 // of a table.
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "assets/face_pictures.h"
 #include "entry/calculator.h"
 #include "entry/utf8.h"
 #include "tables/button_descriptions.h"
@@ -99,6 +101,50 @@ std::string ButtonsAsJson() {
     return out + "]";
 }
 
+std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", value);
+    return text;
+}
+
+// A colour as CSS takes it, keeping the 16-bit channels' exact shades; null
+// for a part that is not drawn.
+std::string CssColour(const faces::Colour& colour) {
+    if (colour.alpha == 0) return "null";
+    return "\"rgb(" + Number(colour.red / 257.0) + " " + Number(colour.green / 257.0) + " " +
+           Number(colour.blue / 257.0) + " / " + Number(colour.alpha / 65535.0) + ")\"";
+}
+
+// The faces as the desktop draws them: each family's paint, each button's
+// picture, and the measures of the parts every face shares.
+std::string FacesAsJson() {
+    std::string out = "{\"corner\":" + Number(faces::kCornerRadius) +
+                      ",\"border\":" + Number(faces::kBorderWidth) +
+                      ",\"sheen\":" + CssColour(faces::kSheen) +
+                      ",\"sheenInset\":" + Number(faces::kSheenInset) +
+                      ",\"sheenY\":" + Number(faces::kSheenY) +
+                      ",\"sheenWidth\":" + Number(faces::kSheenWidth) +
+                      ",\"outlineWidth\":" + Number(faces::kOutlineWidth) +
+                      ",\"shadowOffset\":" + Number(faces::kShadowOffset) + ",\"families\":[";
+    for (const faces::FamilyPaint& paint : faces::kFamilies) {
+        if (out.back() != '[') out += ',';
+        out += "{\"top\":" + CssColour(paint.top) + ",\"middle\":" + CssColour(paint.middle) +
+               ",\"bottom\":" + CssColour(paint.bottom) + ",\"border\":" + CssColour(paint.border) +
+               ",\"glyph\":" + CssColour(paint.glyph) + ",\"outline\":" + CssColour(paint.outline) +
+               ",\"shadow\":" + CssColour(paint.shadow) + "}";
+    }
+    out += "],\"faces\":[";
+    for (const faces::FacePicture& face : faces::kFaces) {
+        if (out.back() != '[') out += ',';
+        out += "{\"button\":" + std::to_string(face.button) + ",\"width\":" + std::to_string(face.width) +
+               ",\"height\":" + std::to_string(face.height) + ",\"family\":" + std::to_string(face.family) +
+               ",\"evenOdd\":" + (face.evenOdd ? "true" : "false") + ",\"path\":";
+        AppendJsonString(out, faces::kGlyphPaths[face.path]);
+        out += '}';
+    }
+    return out + "]}";
+}
+
 // KeyboardEvent.key names the character a key produced, or the key itself
 // ("Backspace", "Escape"). A dead key is "Dead"; the page passes "^" for the
 // one its layout types ^ with.
@@ -162,6 +208,12 @@ int orvane_clipboard_writes() { return Sink().clipboardWrites(); }
 // The button table with what each button says, as JSON.
 const char* orvane_buttons() {
     static const std::string json = ButtonsAsJson();
+    return json.c_str();
+}
+
+// The button faces, as JSON.
+const char* orvane_faces() {
+    static const std::string json = FacesAsJson();
     return json.c_str();
 }
 

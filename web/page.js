@@ -91,6 +91,7 @@
       clipboard: module.cwrap('orvane_clipboard', 'string', []),
       clipboardWrites: module.cwrap('orvane_clipboard_writes', 'number', []),
       buttons: module.cwrap('orvane_buttons', 'string', []),
+      faces: module.cwrap('orvane_faces', 'string', []),
     };
 
     const labels = [1, 2, 3, 4].map((n) => document.getElementById('Label' + n));
@@ -111,6 +112,9 @@
 
     const client = document.getElementById('client');
     const buttons = JSON.parse(engine.buttons()).sort((a, b) => a.tab - b.tab);
+    const faceData = JSON.parse(engine.faces());
+    const faces = new Map(faceData.faces.map((face) => [face.button, face]));
+    defineFacePaints(faceData);
     for (const spec of buttons) {
       const button = document.createElement('button');
       button.type = 'button';
@@ -120,12 +124,7 @@
       if (spec.family === 'caption') {
         button.hidden = true;  // never available, and never drawn
       } else {
-        const face = document.createElement('span');
-        face.className = 'face' + (spec.width > 1000 && spec.family === 'operator' ? ' wide' : '') +
-                         (spec.glyph.length > 2 && spec.family === 'small' ? ' wide' : '');
-        face.setAttribute('aria-hidden', 'true');
-        drawGlyph(face, spec.glyph);
-        button.append(face);
+        button.append(drawFace(faces.get(spec.number), faceData, !spec.available));
         describe(button, spec.name, spec.description);
         if (spec.tooltip) button.title = spec.tooltip;
         button.disabled = !spec.available;
@@ -146,21 +145,60 @@
     performance.mark('orvane-usable');
   }
 
-  // The power and root faces set their small letters apart; the others are
-  // their glyph as it stands.
-  function drawGlyph(face, glyph) {
-    const small = (text) => {
-      const sup = document.createElement('sup');
-      sup.textContent = text;
-      return sup;
-    };
-    if (glyph === '^') {
-      face.append('x', small('y'));
-    } else if (glyph === '√') {
-      face.append(small('y'), '√x');
-    } else {
-      face.textContent = glyph;
+  const SVG = 'http://www.w3.org/2000/svg';
+  function svg(name, attributes) {
+    const element = document.createElementNS(SVG, name);
+    for (const [key, value] of Object.entries(attributes)) element.setAttribute(key, value);
+    return element;
+  }
+
+  // One gradient per family, and the grey of a key that can never be
+  // pressed (each channel 96 plus half the pixel's grey), shared by all faces.
+  function defineFacePaints(data) {
+    const defs = svg('defs', {});
+    data.families.forEach((paint, index) => {
+      const gradient = svg('linearGradient', { id: 'family' + index, x1: 0, y1: 0, x2: 0, y2: 1 });
+      [['0', paint.top], ['0.5', paint.middle], ['1', paint.bottom]].forEach(([offset, colour]) =>
+        gradient.append(svg('stop', { offset, 'stop-color': colour })));
+      defs.append(gradient);
+    });
+    const grey = svg('filter', { id: 'unavailable', 'color-interpolation-filters': 'sRGB' });
+    const row = [11, 16, 5].map((weight) => weight / 64).join(' ') + ' 0 ' + 96 / 255;
+    grey.append(svg('feColorMatrix', { type: 'matrix', values: `${row} ${row} ${row} 0 0 0 1 0` }));
+    defs.append(grey);
+    const holder = svg('svg', { width: 0, height: 0, 'aria-hidden': 'true' });
+    holder.style.position = 'absolute';
+    holder.append(defs);
+    document.body.append(holder);
+  }
+
+  // A face as the desktop paints it: the rounded picture in its family's
+  // gradient with its border and sheen, then the glyph's shadow, outline and fill.
+  function drawFace(face, data, greyed) {
+    const paint = data.families[face.family];
+    const { width, height } = face;
+    const picture = svg('svg', { class: 'face', width, height, viewBox: `0 0 ${width} ${height}`,
+                                 'aria-hidden': 'true' });
+    const inset = data.border / 2;
+    const group = svg('g', greyed ? { filter: 'url(#unavailable)' } : {});
+    group.append(svg('rect', { x: inset, y: inset, width: width - 2 * inset, height: height - 2 * inset,
+                               rx: data.corner, fill: `url(#family${face.family})`, stroke: paint.border,
+                               'stroke-width': data.border }));
+    group.append(svg('line', { x1: data.sheenInset, y1: data.sheenY, x2: width - data.sheenInset,
+                               y2: data.sheenY, stroke: data.sheen, 'stroke-width': data.sheenWidth }));
+    const rule = face.evenOdd ? 'evenodd' : 'nonzero';
+    if (paint.shadow) {
+      group.append(svg('path', { d: face.path, fill: paint.shadow, 'fill-rule': rule,
+                                 transform: `translate(${data.shadowOffset} ${data.shadowOffset})` }));
     }
+    const glyph = svg('path', { d: face.path, fill: paint.glyph, 'fill-rule': rule });
+    if (paint.outline) {
+      glyph.setAttribute('stroke', paint.outline);
+      glyph.setAttribute('stroke-width', data.outlineWidth);
+    }
+    group.append(glyph);
+    picture.append(group);
+    return picture;
   }
 
   function setUpKeys(engine, show, menus) {
