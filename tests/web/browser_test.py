@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Drives the page in headless Chromium through its DevTools protocol with
 real mouse and key events: the seed sequences, random clicks and typed
 formulas. After every event the four displays and the last text handed to the
