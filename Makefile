@@ -6,7 +6,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Debian packages the build, the program and its tests need.
-PACKAGES := cmake make g++ pkg-config \
+PACKAGES := cmake make g++ pkg-config libmpfr-dev \
             libgtest-dev libgmock-dev \
             qt6-base-dev librsvg2-bin \
             qt6-wayland fonts-ipafont-gothic fonts-dejavu-core xvfb xauth \
@@ -15,7 +15,7 @@ PACKAGES := cmake make g++ pkg-config \
             qt6-tools-dev qt6-l10n-tools \
             dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca speech-dispatcher \
             speech-dispatcher-espeak-ng espeak-ng locales devscripts \
-            emscripten chromium python3 python3-websocket
+            chromium python3 python3-websocket
 
 # The fuzzer needs clang with its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev libfuzzer-14-dev
@@ -33,6 +33,9 @@ CHECK_PACKAGE_PACKAGES := lintian piuparts
 REPRODUCIBLE_PACKAGES := diffoscope-minimal
 # `make bench-engine` only.
 BENCH_ENGINE_PACKAGES := libbenchmark-dev
+# The browser build: emscripten, and what web/build_mpfr.sh needs to fetch
+# and unpack Debian's sources of MPFR and GMP and build them with it.
+WEB_PACKAGES := emscripten make dpkg-dev xz-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -43,7 +46,7 @@ WEB_DIR ?= build-web
 WEB_PORT ?= 8019
 
 .PHONY: web run-web
-.PHONY: all deps fuzz-deps package-deps check-package-deps reproducible-deps bench-deps bench-engine-deps \
+.PHONY: all deps fuzz-deps package-deps check-package-deps reproducible-deps bench-deps bench-engine-deps web-deps \
         bench-engine configure build run test sanitize fuzz package check-package check-reproducible \
         bench-startup clean
 
@@ -57,7 +60,8 @@ check-package-deps: WANTED = $(CHECK_PACKAGE_PACKAGES)
 reproducible-deps: WANTED = $(REPRODUCIBLE_PACKAGES)
 bench-deps: WANTED = $(BENCH_PACKAGES)
 bench-engine-deps: WANTED = $(BENCH_ENGINE_PACKAGES)
-deps fuzz-deps package-deps check-package-deps reproducible-deps bench-deps bench-engine-deps:
+web-deps: WANTED = $(WEB_PACKAGES)
+deps fuzz-deps package-deps check-package-deps reproducible-deps bench-deps bench-engine-deps web-deps:
 	@missing=$$(for p in $(WANTED); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; \
 	  done); \
@@ -83,9 +87,12 @@ test: build web
 # WebAssembly exceptions: a cache of our own builds them once. Its JavaScript
 # tools need Debian's node modules also where another node is first in PATH.
 EMSCRIPTEN_ENV := EM_CACHE=$(CURDIR)/$(WASM_DIR)/em-cache EM_FROZEN_CACHE= NODE_PATH=/usr/share/nodejs
-web: deps
+# MPFR and GMP for wasm32 are built once into $(WASM_DIR)/deps.
+web: deps web-deps
+	$(EMSCRIPTEN_ENV) web/build_mpfr.sh $(WASM_DIR)/deps
 	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WASM_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
-	    -DORVANE_WITH_WINDOW=OFF -DBUILD_TESTING=OFF -DORVANE_PAGE_DIR=$(CURDIR)/$(WEB_DIR)
+	    -DORVANE_WITH_WINDOW=OFF -DBUILD_TESTING=OFF -DORVANE_PAGE_DIR=$(CURDIR)/$(WEB_DIR) \
+	    -DORVANE_MPFR_PREFIX=$(CURDIR)/$(WASM_DIR)/deps/prefix
 	$(EMSCRIPTEN_ENV) cmake --build $(WASM_DIR) -j $(JOBS)
 
 # Serves the page on this machine only; Ctrl+C stops it.

@@ -28,6 +28,8 @@ void Press(Calculator& calculator, const std::string& keys) {
             case ')': calculator.Perform(KeyAction::CloseParen); break;
             case 'S': calculator.Perform(KeyAction::Sin); break;
             case 'C': calculator.Perform(KeyAction::Cos); break;
+            case 'T': calculator.Perform(KeyAction::Tan); break;
+            case 'A': calculator.Perform(KeyAction::Arctan); break;
             case '.': calculator.Perform(KeyAction::Point); break;
             default:
                 calculator.Perform(static_cast<KeyAction>(static_cast<int>(KeyAction::Digit0) + (key - '0')));
@@ -45,6 +47,9 @@ std::string Expression(char shape, int slots) {
             return keys + "1";
         case 'm':  // 2*3^2/C60-2r16+...: thirteen slots per term
             for (int i = 0; i + 14 < slots; i += 13) keys += "2*3^2/C60-2r16+";
+            return keys + "1";
+        case 'f':  // T37.5^S21.3+A0.7^C12.9+...: a function or power in every slot pair
+            for (int i = 0; i + 13 < slots; i += 12) keys += "T37.5^S21.3+A0.7^C12.9+";
             return keys + "1";
         case 'n': {  // ((...(1+2)+2)...)+1: four slots per level
             const int depth = (slots - 3) / 4;
@@ -72,6 +77,7 @@ void Evaluate(benchmark::State& state, char shape) {
 
 void BM_EvaluateSum(benchmark::State& state) { Evaluate(state, 's'); }
 void BM_EvaluateMixed(benchmark::State& state) { Evaluate(state, 'm'); }
+void BM_EvaluateFunctions(benchmark::State& state) { Evaluate(state, 'f'); }
 void BM_EvaluateNested(benchmark::State& state) { Evaluate(state, 'n'); }
 void BM_EvaluateSiblings(benchmark::State& state) { Evaluate(state, 'g'); }
 
@@ -100,6 +106,7 @@ constexpr int kMaxSlots = 32767;
 
 ORVANE_SCALING(BM_EvaluateSum);
 ORVANE_SCALING(BM_EvaluateMixed);
+ORVANE_SCALING(BM_EvaluateFunctions);
 ORVANE_SCALING(BM_EvaluateNested);
 ORVANE_SCALING(BM_EvaluateSiblings);
 ORVANE_SCALING(BM_KeyDigit);

@@ -5,12 +5,15 @@
 #include <cmath>
 #include <cstdint>
 
+#include "eval/correctly_rounded.h"
 #include "eval/float_chars.h"
 #include "eval/number_text.h"
 
 namespace orvane {
 
 namespace {
+
+namespace cr = correctly_rounded;
 
 // The degree factor: the double nearest to 0.0174532925199433, one unit in
 // the last place above the double nearest to pi/180. Results at multiples of
@@ -26,23 +29,26 @@ double ArcRatio(double numerator, double x) {
 
 double Power(double base, double exponent) {
     if (base < 0 && exponent != std::trunc(exponent)) throw BadNumber();
-    return Checked(std::pow(base, exponent));
+    return Checked(cr::Pow(base, exponent));
 }
 
 }  // namespace
 
 double ApplyFunctionToken(int n, double x) {
-    const double halfPi = 2 * std::atan(1.0);
     switch (n) {
-        case 1: return Checked(std::sin(Checked(x * kDegree)));
-        case 2: return Checked(std::cos(Checked(x * kDegree)));
-        case 3: return Checked(std::tan(Checked(x * kDegree)));
-        case 4: return CheckedDivide(std::atan(ArcRatio(x, x)), kDegree);
-        case 5: return CheckedDivide(Checked(std::atan(ArcRatio(-x, x)) + halfPi), kDegree);
-        case 6: return CheckedDivide(std::atan(x), kDegree);
-        case 7: return CheckedDivide(1, std::sin(Checked(x * kDegree)));
-        case 8: return CheckedDivide(1, std::cos(Checked(x * kDegree)));
-        case 9: return CheckedDivide(1, std::tan(Checked(x * kDegree)));
+        case 1: return Checked(cr::Sin(Checked(x * kDegree)));
+        case 2: return Checked(cr::Cos(Checked(x * kDegree)));
+        case 3: return Checked(cr::Tan(Checked(x * kDegree)));
+        case 4: return CheckedDivide(cr::Atan(ArcRatio(x, x)), kDegree);
+        case 5: {
+            // pi/2 as 2 arctan(1); computed once, the call is not free.
+            static const double halfPi = 2 * cr::Atan(1.0);
+            return CheckedDivide(Checked(cr::Atan(ArcRatio(-x, x)) + halfPi), kDegree);
+        }
+        case 6: return CheckedDivide(cr::Atan(x), kDegree);
+        case 7: return CheckedDivide(1, cr::Sin(Checked(x * kDegree)));
+        case 8: return CheckedDivide(1, cr::Cos(Checked(x * kDegree)));
+        case 9: return CheckedDivide(1, cr::Tan(Checked(x * kDegree)));
         default: throw BadNumber();
     }
 }

@@ -119,6 +119,19 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"implied_times_before_function", "4 Cos 60", "2"}),
     RowName());
 
+// Arguments where the C library's last bit shows at 15 digits: the answer is
+// the correctly rounded one on every platform. Each name ends in the last
+// digits glibc 2.36 gives instead.
+INSTANTIATE_TEST_SUITE_P(
+    CorrectlyRounded, AnswerTest,
+    ::testing::Values(
+        AnswerCase{"tan_not_libc_734", "Tan 997.48", "-7.61629716962733"},
+        AnswerCase{"cos_not_libc_983", "Cos 3364.8461217014", "-0.571374387738982"},
+        AnswerCase{"arctan_not_libc_718", "Arctan 7.58", "82.4845901567181"},
+        AnswerCase{"power_not_libc_331", "526 ^ 21.90487", "4.00718135114332E+59"},
+        AnswerCase{"root_not_libc_801", "2.16755212993282 √ 99.174", "8.337540903998"}),
+    RowName());
+
 // ---------------------------------------------------------------------------
 // Functions at multiples of 90 degrees: the degree factor is one unit in the
 // last place above pi/180, so these give tiny or huge values, never a failure.
