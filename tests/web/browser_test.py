@@ -76,6 +76,24 @@ def formula_events():
     yield from IGNORED
 
 
+def function_events(rng, count):
+    """Functions and powers of random arguments, where C libraries round the
+    last bit differently: each cleared, entered on the main block, evaluated."""
+    keys = lambda text: [MAIN_BLOCK[c] for c in text]
+    yield from [{"button": 2}, {"button": 36}] + keys("997.48") + [{"button": 1}]
+    for _ in range(count):
+        function = rng.choice(range(34, 43))
+        bound = 1 if function in (37, 38) else 1000
+        argument = f"{rng.uniform(-bound, bound):.{rng.randint(0, 6)}f}"
+        yield {"button": 2}
+        if rng.random() < 0.25:
+            yield from keys(f"{rng.uniform(0, 50):.{rng.randint(0, 4)}f}^")
+        else:
+            yield {"button": function}
+        yield from keys(argument)
+        yield {"button": 1}
+
+
 def replay_line(event):
     if "button" in event:
         return f"Command{event['button']}"
@@ -194,8 +212,9 @@ def main():
     parser.add_argument("--random", type=int, default=20000)
     args = parser.parse_args()
 
-    events = list(seed_events(args.seeds)) + list(formula_events()) + \
-        list(random_events(random.Random(19), args.random))
+    rng = random.Random(19)
+    events = list(seed_events(args.seeds)) + list(formula_events()) + list(function_events(rng, 300)) + \
+        list(random_events(rng, args.random))
     expected = desktop_states(args.replay, events)
     server = make_server(str(args.page))
     threading.Thread(target=server.serve_forever, daemon=True).start()
