@@ -229,6 +229,17 @@ def main():
             failures.append("displays differ at " + mismatch)
         print(f"{len(events)} events compared with the desktop", flush=True)
 
+        # Installable, and every drawn key has a name for screen readers.
+        browser.evaluate("navigator.serviceWorker.ready.then(() => true)")
+        failures += [f"not installable: {e}" for e in
+                     browser.call("Page.getInstallabilityErrors")["installabilityErrors"]]
+        named = {node["name"]["value"] for node in browser.call("Accessibility.getFullAXTree")["nodes"]
+                 if node.get("role", {}).get("value") == "button" and node.get("name", {}).get("value")}
+        unnamed = [n for n in range(1, 46) if n not in (20, 21) and
+                   not browser.evaluate(f"document.getElementById('Command{n}').ariaLabel") in named]
+        if unnamed:
+            failures.append(f"keys without a spoken name: {unnamed}")
+
         # Offline: once the worker is active, the page must come back without
         # the server; on the narrowest screen, where it is scaled the most.
         browser.evaluate("navigator.serviceWorker.ready.then(() => true)")
