@@ -249,6 +249,10 @@
       if (returnFocus && document.contains(returnFocus)) returnFocus.focus();
     }
 
+    // A click on the menu bar leaves the focus where it was, as a menu bar does.
+    for (const item of document.querySelectorAll('#menubar button')) {
+      item.addEventListener('mousedown', (event) => event.preventDefault());
+    }
     for (const title of titles) {
       title.addEventListener('click', () => (open === title ? leave() : openMenu(title, false)));
       title.addEventListener('pointerenter', () => { if (open && open !== title) openMenu(title, false); });
@@ -264,11 +268,12 @@
     }
     const commands = {
       mnuEnd() {
-        // A page cannot close a tab it did not open. Where the browser lets
-        // it (an installed app's window), it closes; otherwise the program
-        // still ends: the About box closes and the page leaves the calculator.
+        // A page may close only a window that a script opened or that has no
+        // other page in its history (an installed app's window); elsewhere
+        // the program still ends: the About box closes and the page leaves
+        // the calculator.
         about.close();
-        window.close();
+        if (window.opener || history.length === 1) window.close();
         setTimeout(() => location.replace('about:blank'), 0);
       },
       mnuSikicopy() { engine.copy(1); show(); },
