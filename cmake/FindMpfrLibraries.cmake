@@ -6,6 +6,14 @@
 # system's libraries are used (Debian: libmpfr-dev).
 set(ORVANE_MPFR_PREFIX "" CACHE PATH "Folder holding MPFR and GMP built for the target")
 
+# What was found for another prefix is not what this one holds.
+if(NOT "${ORVANE_MPFR_PREFIX}" STREQUAL "${ORVANE_MPFR_PREFIX_SEARCHED}")
+    unset(MPFR_INCLUDE_DIR CACHE)
+    unset(MPFR_LIBRARY CACHE)
+    unset(GMP_LIBRARY CACHE)
+endif()
+set(ORVANE_MPFR_PREFIX_SEARCHED "${ORVANE_MPFR_PREFIX}" CACHE INTERNAL "")
+
 if(ORVANE_MPFR_PREFIX)
     set(mpfr_search HINTS "${ORVANE_MPFR_PREFIX}" NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
     set(mpfr_names libmpfr.a)
