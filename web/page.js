@@ -119,7 +119,7 @@
       const button = document.createElement('button');
       button.type = 'button';
       button.id = 'Command' + spec.number;
-      button.className = 'key family-' + spec.family;
+      button.className = 'key';
       place(button, spec.left, spec.top, spec.width, spec.height);
       if (spec.family === 'caption') {
         button.hidden = true;  // never available, and never drawn
