@@ -14,7 +14,8 @@ PACKAGES := cmake make g++ pkg-config python3 libmpfr-dev \
             openbox xdotool xclip x11-xkb-utils weston \
             qt6-tools-dev qt6-l10n-tools \
             dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca speech-dispatcher \
-            speech-dispatcher-espeak-ng espeak-ng locales devscripts
+            speech-dispatcher-espeak-ng espeak-ng locales devscripts \
+            chromium python3-websocket
 
 # The fuzzer needs clang with its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev libfuzzer-14-dev
@@ -39,6 +40,13 @@ WEB_PACKAGES := emscripten make dpkg-dev xz-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
+# The browser edition: the engine as WebAssembly, built with emscripten in
+# build-wasm/ (its system libraries cached there too), the page in build-web/.
+WASM_DIR ?= build-wasm
+WEB_DIR ?= build-web
+WEB_PORT ?= 8019
+
+.PHONY: web run-web
 .PHONY: all deps fuzz-deps package-deps check-package-deps reproducible-deps bench-deps bench-engine-deps web-deps \
         bench-engine configure build run test sanitize fuzz package check-package check-reproducible \
         bench-startup bench-first-paint clean
@@ -65,7 +73,7 @@ deps fuzz-deps package-deps check-package-deps reproducible-deps bench-deps benc
 	fi
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DORVANE_WEB_DIR=$(CURDIR)/$(WEB_DIR)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -73,8 +81,24 @@ build: configure
 run: build
 	./$(BUILD_DIR)/orvane
 
-test: build
+test: build web
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# Debian freezes emscripten's own cache, which lacks the libraries built for
+# WebAssembly exceptions: a cache of our own builds them once. Its JavaScript
+# tools need Debian's node modules also where another node is first in PATH.
+EMSCRIPTEN_ENV := EM_CACHE=$(CURDIR)/$(WASM_DIR)/em-cache EM_FROZEN_CACHE= NODE_PATH=/usr/share/nodejs
+# MPFR and GMP for wasm32 are built once into $(WASM_DIR)/deps.
+web: deps web-deps
+	$(EMSCRIPTEN_ENV) web/build_mpfr.sh $(WASM_DIR)/deps
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WASM_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+	    -DORVANE_WITH_WINDOW=OFF -DBUILD_TESTING=OFF -DORVANE_PAGE_DIR=$(CURDIR)/$(WEB_DIR) \
+	    -DORVANE_MPFR_PREFIX=$(CURDIR)/$(WASM_DIR)/deps/prefix
+	$(EMSCRIPTEN_ENV) cmake --build $(WASM_DIR) -j $(JOBS)
+
+# Serves the page on this machine only; Ctrl+C stops it.
+run-web: web
+	python3 web/serve.py $(WEB_DIR) $(WEB_PORT)
 
 # A Debian package of the program with its desktop entry, icons, metainfo,
 # manual page and changelog, in $(BUILD_DIR)/orvane_VERSION_ARCH.deb. Its
@@ -134,4 +158,4 @@ fuzz: deps fuzz-deps
 	    -print_final_stats=1 -artifact_prefix=build-fuzz/ build-fuzz/corpus build-fuzz/seeds
 
 clean:
-	rm -rf $(BUILD_DIR) build-sanitize build-fuzz
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz $(WASM_DIR) $(WEB_DIR)

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QSize>
 
-#include "app/button_table.h"
+#include "tables/button_table.h"
 
 namespace orvane {
 

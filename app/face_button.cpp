@@ -6,7 +6,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include "app/button_descriptions.h"
+#include "tables/button_descriptions.h"
 #include "app/button_faces.h"
 #include "app/twips.h"
 

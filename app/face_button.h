@@ -2,7 +2,7 @@
 
 #include <QAbstractButton>
 
-#include "app/button_table.h"
+#include "tables/button_table.h"
 
 namespace orvane {
 

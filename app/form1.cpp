@@ -14,11 +14,11 @@
 
 #include "about/frm_about.h"
 #include "app/answer_announcer.h"
-#include "app/button_table.h"
+#include "tables/button_table.h"
 #include "app/display_accessible.h"
 #include "app/face_button.h"
 #include "app/icon.h"
-#include "app/key_table.h"
+#include "tables/key_table.h"
 #include "app/key_translation.h"
 #include "app/menu_accessible.h"
 #include "app/twips.h"

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "app/key_table.h"
+#include "tables/key_table.h"
 
 namespace orvane {
 namespace {
@@ -16,53 +16,6 @@ QChar ProducedCharacter(int qtKey, const QString& text) {
     }
     if (qtKey >= 0x20 && qtKey <= 0x7e) return QChar(qtKey);
     return {};
-}
-
-// The main-block row for a character, with the mask the Japanese layout
-// needs to produce it.
-std::optional<VirtualKey> MainBlockKey(QChar c) {
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9') return VirtualKey{static_cast<std::int16_t>(48 + (u - u'0')), 0};
-    switch (u) {
-        case u'(':
-            return VirtualKey{56, kShiftMask};
-        case u')':
-            return VirtualKey{57, kShiftMask};
-        case u'*':
-            return VirtualKey{186, kShiftMask};
-        case u'+':
-            return VirtualKey{187, kShiftMask};
-        case u'-':
-            return VirtualKey{189, 0};
-        case u'/':
-            return VirtualKey{191, 0};
-        case u'.':
-            return VirtualKey{190, 0};
-        case u'^':
-            return VirtualKey{222, 0};
-        default:
-            return std::nullopt;
-    }
-}
-
-std::optional<VirtualKey> KeypadKey(QChar c) {
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9') return VirtualKey{static_cast<std::int16_t>(96 + (u - u'0')), 0};
-    switch (u) {
-        case u'*':
-            return VirtualKey{106, 0};
-        case u'+':
-            return VirtualKey{107, 0};
-        case u'-':
-            return VirtualKey{109, 0};
-        case u'/':
-            return VirtualKey{111, 0};
-        case u'.':
-        case u',':  // the keypad separator of decimal-comma locales
-            return VirtualKey{110, 0};
-        default:
-            return std::nullopt;
-    }
 }
 
 }  // namespace
@@ -83,7 +36,7 @@ std::optional<VirtualKey> TranslateKey(int qtKey, const QString& text,
         // German and French layouts put ^ on a dead key, which produces no
         // text of its own; it still is the key that types ^. Other dead keys
         // stand for nothing in the table and fall through to no character.
-        key = MainBlockKey(QChar(u'^'));
+        key = MainBlockKey(u'^');
     } else {
         const QChar c = ProducedCharacter(qtKey, text);
         if (c.isNull()) return std::nullopt;
@@ -91,10 +44,10 @@ std::optional<VirtualKey> TranslateKey(int qtKey, const QString& text,
             // A keypad key produces its character whatever Shift does, so a
             // held Shift is the user's and must reach the table: the shifted
             // table has no keypad rows.
-            key = KeypadKey(c);
+            key = KeypadKey(c.unicode());
             if (key) key->mask = shift;
         } else {
-            key = MainBlockKey(c);
+            key = MainBlockKey(c.unicode());
         }
     }
     if (key) key->mask = static_cast<std::int16_t>(key->mask | chord);

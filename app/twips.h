@@ -3,7 +3,7 @@
 #include <QRect>
 #include <cmath>
 
-#include "app/button_table.h"
+#include "tables/button_table.h"
 
 namespace orvane {
 

@@ -2,11 +2,11 @@
 // every failure detected from the values themselves.
 #include "eval/arithmetic.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 
 #include "eval/correctly_rounded.h"
+#include "eval/float_chars.h"
 #include "eval/number_text.h"
 
 namespace orvane {
@@ -18,7 +18,7 @@ namespace cr = correctly_rounded;
 // The degree factor: the double nearest to 0.0174532925199433, one unit in
 // the last place above the double nearest to pi/180. Results at multiples of
 // 90 degrees depend on exactly this value, so it is given by its bits.
-const double kDegree = std::bit_cast<double>(std::uint64_t{0x3F91DF46A2529D3A});
+const double kDegree = DoubleFromBits(0x3F91DF46A2529D3A);
 
 // numerator / sqrt(1 - x*x), the argument of the arctangent in arcsine and arccosine.
 double ArcRatio(double numerator, double x) {

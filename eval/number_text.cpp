@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string>
 
+#include "eval/float_chars.h"
+
 namespace orvane {
 
 namespace {
@@ -76,7 +78,7 @@ std::u16string NumberToText(double value) {
     // Scientific form with 15 significant digits, rounded from the exact
     // binary value: "d.dddddddddddddde+XXX". Locale-independent.
     char sci[40];
-    const char* const sciEnd = std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific, 14).ptr;
+    const char* const sciEnd = FormatScientific14(magnitude, sci, sci + sizeof sci);
     const char* e = sci;
     while (*e != 'e') ++e;
     int exponent = 0;
@@ -139,7 +141,7 @@ double TextToNumber(const std::u16string& text) {
     const char* const end = ascii + text.size();
 
     double value = 0;
-    const auto result = std::from_chars(ascii, end, value);
+    const auto result = ParseDecimal(ascii, end, value);
     if (result.ec == std::errc::result_out_of_range) {
         // Too small for a double reads as zero, as an underflowing sum would;
         // too large is an overflow.

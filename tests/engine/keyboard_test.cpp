@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/key_table.h"
+#include "tables/key_table.h"
 #include "entry/utf8.h"
 #include "tests/engine/key_sequence.h"
 #include "tests/engine/row_name.h"

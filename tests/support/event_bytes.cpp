@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/button_table.h"
-#include "app/key_table.h"
+#include "tables/button_table.h"
+#include "tables/key_table.h"
 #include "entry/calculator.h"
 
 namespace orvane {

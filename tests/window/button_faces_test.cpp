@@ -6,8 +6,8 @@
 #include <QHash>
 #include <QTest>
 
-#include "app/button_table.h"
 #include "app/icon.h"
+#include "tables/button_table.h"
 
 using namespace orvane;
 

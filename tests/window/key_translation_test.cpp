@@ -10,7 +10,7 @@
 #include <array>
 #include <vector>
 
-#include "app/key_table.h"
+#include "tables/key_table.h"
 #include "window_test_support.h"
 
 using namespace orvane;

@@ -16,7 +16,7 @@
 #include <array>
 #include <vector>
 
-#include "app/button_table.h"
+#include "tables/button_table.h"
 #include "window_test_support.h"
 
 using namespace orvane;

@@ -26,7 +26,7 @@
 #include <cstdio>
 #include <map>
 
-#include "app/button_table.h"
+#include "tables/button_table.h"
 #include "app/face_painter.h"
 #include "app/face_paths.h"
 

@@ -5,8 +5,8 @@
 #include <ostream>
 #include <sstream>
 
-#include "app/button_table.h"
-#include "app/key_table.h"
+#include "tables/button_table.h"
+#include "tables/key_table.h"
 #include "entry/calculator.h"
 #include "entry/utf8.h"
 

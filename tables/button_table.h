@@ -30,7 +30,7 @@ enum class FaceFamily : std::uint8_t {
 
 // One button of the calculator window: everything the window, the replay
 // driver and the tests need to know about it. What screen readers say of
-// it is in app/button_descriptions.h.
+// it is in tables/button_descriptions.h.
 struct ButtonSpec {
     int number;          // the button is CommandN
     TwipsRect rect;

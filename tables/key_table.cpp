@@ -1,4 +1,4 @@
-#include "app/key_table.h"
+#include "tables/key_table.h"
 
 #include <array>
 

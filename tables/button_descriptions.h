@@ -1,15 +1,21 @@
 #pragma once
 
-#include <QtGlobal>
 #include <array>
+
+// Marks a source text for the translation tools without needing the toolkit:
+// the desktop's translations are built from these rows, and the page reads
+// the same rows through the engine.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
 
 namespace orvane {
 
 // What screen readers say of each keypad button: its name, what the button
 // is, and its description, what it does, in a sentence. English is the
 // source text; the program shows them translated into the user's language
-// (context "Orvane"). Kept beside the button table rather than in it, which
-// stays free of the toolkit; one row per button, in the same order. The two
+// (context "Orvane"). Kept beside the button table rather than in it, so
+// the table stays plain data; one row per button, in the same order. The two
 // buttons that are never drawn say nothing at all.
 struct ButtonSpeech {
     int number;  // the button is CommandN

@@ -1,0 +1,278 @@
+#!/usr/bin/python3
+"""Drives the page in headless Chromium through its DevTools protocol with
+real mouse and key events: the seed sequences, random clicks and typed
+formulas. After every event the four displays and the last text handed to the
+clipboard must equal what the desktop's replay driver shows for the same
+events. Then the page must come back with the server stopped, and say so
+when WebAssembly is missing or the module cannot load; no page error on any
+path."""
+import argparse
+import gzip
+import pathlib
+import random
+import subprocess
+import sys
+import threading
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "web"))
+from cdp import Browser  # noqa: E402
+from serve import make_server  # noqa: E402
+
+# What the page shows and what it handed to the clipboard, as the replay driver prints it.
+READ_STATE = ("[1,2,3,4].map(n => document.getElementById('Label' + n).textContent)"
+              ".concat([window.copiedText]).join('\\t')")
+RECORD_CLIPBOARD = ("window.copiedText = '';"
+                    "if (navigator.clipboard) navigator.clipboard.writeText ="
+                    " (text) => { window.copiedText = text; return Promise.resolve(); };")
+USABLE_BUTTONS = [n for n in range(1, 46) if n not in (20, 21, 43, 44, 45)]
+SHIFT, CTRL, ALT = 8, 2, 1  # DevTools modifier bits
+
+# Typed keys: (what KeyboardEvent.key reports, DOM code, on the keypad, DevTools
+# modifiers) and the key-table row the desktop takes them for.
+def typed(key, code, row, keypad=False, modifiers=0):
+    return {"key": key, "code": code, "keypad": keypad, "modifiers": modifiers, "replay": "key %d %d" % row}
+
+MAIN_BLOCK = {**{str(d): typed(str(d), f"Digit{d}", (48 + d, 0)) for d in range(10)},
+              ".": typed(".", "Period", (190, 0)), "+": typed("+", "Equal", (187, 1), modifiers=SHIFT),
+              "-": typed("-", "Minus", (189, 0)), "*": typed("*", "Digit8", (186, 1), modifiers=SHIFT),
+              "/": typed("/", "Slash", (191, 0)), "^": typed("^", "Digit6", (222, 0), modifiers=SHIFT),
+              "(": typed("(", "Digit9", (56, 1), modifiers=SHIFT), ")": typed(")", "Digit0", (57, 1), modifiers=SHIFT),
+              "⌫": typed("Backspace", "Backspace", (8, 0)), "⎋": typed("Escape", "Escape", (27, 0))}
+KEYPAD = {**{str(d): typed(str(d), f"Numpad{d}", (96 + d, 0), True) for d in range(10)},
+          ".": typed(".", "NumpadDecimal", (110, 0), True), "+": typed("+", "NumpadAdd", (107, 0), True),
+          "-": typed("-", "NumpadSubtract", (109, 0), True), "*": typed("*", "NumpadMultiply", (106, 0), True),
+          "/": typed("/", "NumpadDivide", (111, 0), True)}
+# Chords the calculator ignores: Shift with a keypad operator, Ctrl or Alt with a digit.
+IGNORED = [typed("+", "NumpadAdd", (107, 1), True, SHIFT), typed("5", "Digit5", (53, 2), modifiers=CTRL),
+           typed("5", "Digit5", (53, 4), modifiers=ALT)]
+# Formulas typed on the main block (M) or the keypad (K), each evaluated with a click.
+FORMULAS = ["M12+3", "M(1+2)*3^2/4-5.5", "M2^0.5", "M7/0", "M((2)", "M1.5.5⌫⌫9", "M-(-3)*-2",
+            "K12.5*4-7/2", "M0.000001*0.000001", "M99999999^9", "M3⎋4+4", "K0.1+0.2"]
+
+
+def seed_events(path):
+    for line in path.read_text().splitlines():
+        if line.strip() and not line.startswith("#"):
+            yield from ({"button": int(n)} for n in line.split())
+
+
+def random_events(rng, count):
+    for _ in range(count):
+        roll = rng.random()
+        if roll < 0.01:
+            yield {"menu": rng.choice(["mnuSikicopy", "mnuKotaecopy"])}
+        elif roll < 0.05:
+            yield rng.choice(list(MAIN_BLOCK.values()) + list(KEYPAD.values()))
+        else:
+            yield {"button": rng.choice(USABLE_BUTTONS)}
+
+
+def formula_events():
+    for formula in FORMULAS:
+        keys = KEYPAD if formula[0] == "K" else MAIN_BLOCK
+        yield from (keys[c] for c in formula[1:])
+        yield {"button": 1}
+    yield from IGNORED
+
+
+def function_events(rng, count):
+    """Functions and powers of random arguments, where C libraries round the
+    last bit differently: each cleared, entered on the main block, evaluated."""
+    keys = lambda text: [MAIN_BLOCK[c] for c in text]
+    yield from [{"button": 2}, {"button": 36}] + keys("997.48") + [{"button": 1}]
+    for _ in range(count):
+        function = rng.choice(range(34, 43))
+        bound = 1 if function in (37, 38) else 1000
+        argument = f"{rng.uniform(-bound, bound):.{rng.randint(0, 6)}f}"
+        yield {"button": 2}
+        if rng.random() < 0.25:
+            yield from keys(f"{rng.uniform(0, 50):.{rng.randint(0, 4)}f}^")
+        else:
+            yield {"button": function}
+        yield from keys(argument)
+        yield {"button": 1}
+
+
+def replay_line(event):
+    if "button" in event:
+        return f"Command{event['button']}"
+    return event.get("menu") or event["replay"]
+
+
+def desktop_states(replay, events):
+    run = subprocess.run([replay], input="\n".join(map(replay_line, events)) + "\n",
+                         capture_output=True, text=True, check=True)
+    return run.stdout.split("\n")[:-1]
+
+
+class Page:
+    def __init__(self, browser, url):
+        self.browser = browser
+        browser.call("Runtime.enable")
+        browser.call("Log.enable")
+        browser.call("Page.enable")
+        browser.call("Page.addScriptToEvaluateOnNewDocument", source=RECORD_CLIPBOARD)
+        browser.load("Page.navigate", url=url)
+        self.measure()
+
+    def measure(self):
+        """Where each key and copy command is hit, as the page is laid out now."""
+        browser = self.browser
+        self.centres = browser.evaluate(
+            "Object.fromEntries([...document.querySelectorAll('button[id]')].map(b => {"
+            " const r = b.getBoundingClientRect(); return [b.id, [r.x + r.width / 2, r.y + r.height / 2]]; }))")
+        # Menu items have a place only while their menu is open.
+        for title, items in (("mnuHnensyuu", ("mnuSikicopy", "mnuKotaecopy")),):
+            [browser.wait(i) for i in self.click(title)]
+            browser.wait_for(f"!document.getElementById('{items[0]}').parentElement.hidden")
+            for item in items:
+                self.centres[item] = browser.evaluate(
+                    f"(r => [r.x + r.width / 2, r.y + r.height / 2])"
+                    f"(document.getElementById('{item}').getBoundingClientRect())")
+            [browser.wait(i) for i in self.click(title)]
+        self.menu_title = {"mnuSikicopy": "mnuHnensyuu", "mnuKotaecopy": "mnuHnensyuu"}
+
+    def click(self, element_id):
+        x, y = self.centres[element_id]
+        return [self.browser.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", clickCount=1)
+                for kind in ("mousePressed", "mouseReleased")]
+
+    def press(self, key):
+        params = {"key": key["key"], "code": key["code"], "modifiers": key["modifiers"],
+                  "isKeypad": key["keypad"], "location": 3 if key["keypad"] else 0}
+        text = {"text": key["key"]} if len(key["key"]) == 1 and not key["modifiers"] & (CTRL | ALT) else {}
+        return [self.browser.send("Input.dispatchKeyEvent", type="keyDown", **params, **text),
+                self.browser.send("Input.dispatchKeyEvent", type="keyUp", **params)]
+
+    def run(self, event):
+        """Runs one event and returns the displays after it. Input travels apart
+        from evaluations, so the reading waits until the page has handled it."""
+        if "button" in event:
+            sent = self.click(f"Command{event['button']}")
+        elif "menu" in event:
+            sent = self.click(self.menu_title[event["menu"]]) + self.click(event["menu"])
+        else:
+            sent = self.press(event)
+        for command_id in sent:
+            self.browser.wait(command_id)
+        return self.read()
+
+    def read(self):
+        return self.browser.evaluate(READ_STATE)
+
+
+def compare(page, events, expected):
+    """Checks the displays after start-up and after every event."""
+    if page.read() != expected[0]:
+        return f"after start-up: page {page.read()!r}, desktop {expected[0]!r}"
+    for index, event in enumerate(events):
+        shown = page.run(event)
+        if shown != expected[index + 1]:
+            recent = ", ".join(map(replay_line, events[max(0, index - 12):index + 1]))
+            return f"event {index} ({recent}): page {shown!r}, desktop {expected[index + 1]!r}"
+    return None
+
+
+def page_errors(browser, allow_network=False):
+    errors = []
+    for event in browser.events:
+        method, params = event["method"], event["params"]
+        if method == "Runtime.exceptionThrown":
+            errors.append(params["exceptionDetails"].get("text"))
+        elif method == "Runtime.consoleAPICalled" and params["type"] in ("error", "warning", "assert"):
+            errors.append(str(params["args"]))
+        elif method == "Log.entryAdded" and params["entry"]["level"] in ("error", "warning"):
+            if not (allow_network and params["entry"]["source"] == "network"):
+                errors.append(params["entry"]["text"])
+    return errors
+
+
+def check_fault(url, setup, expected_text):
+    browser = Browser()
+    try:
+        browser.call("Runtime.enable")
+        browser.call("Log.enable")
+        setup(browser)
+        browser.call("Page.navigate", url=url)
+        browser.wait_for("document.getElementById('status')?.hidden === false")
+        text = browser.evaluate("document.getElementById('status').textContent")
+        if expected_text not in text:
+            return [f"status reads {text!r}"]
+        return page_errors(browser, allow_network=True)
+    finally:
+        browser.close()
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--page", required=True, type=pathlib.Path)
+    parser.add_argument("--replay", required=True)
+    parser.add_argument("--seeds", required=True, type=pathlib.Path)
+    parser.add_argument("--random", type=int, default=20000)
+    args = parser.parse_args()
+
+    rng = random.Random(19)
+    events = list(seed_events(args.seeds)) + list(formula_events()) + list(function_events(rng, 300)) + \
+        list(random_events(rng, args.random))
+    expected = desktop_states(args.replay, events)
+    server = make_server(str(args.page))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    url = f"http://127.0.0.1:{server.server_address[1]}/"
+    weight = sum(len(gzip.compress(f.read_bytes(), 9)) for f in args.page.iterdir())
+    failures = [f"the page weighs {weight} bytes gzipped"] if weight > 300 * 1024 else []
+    browser = Browser()
+    try:
+        page = Page(browser, url)
+        mismatch = compare(page, events, expected)
+        if mismatch:
+            failures.append("displays differ at " + mismatch)
+        print(f"{len(events)} events compared with the desktop", flush=True)
+
+        # Installable, and every drawn key has a name for screen readers.
+        browser.evaluate("navigator.serviceWorker.ready.then(() => true)")
+        failures += [f"not installable: {e}" for e in
+                     browser.call("Page.getInstallabilityErrors")["installabilityErrors"]]
+        named = {node["name"]["value"] for node in browser.call("Accessibility.getFullAXTree")["nodes"]
+                 if node.get("role", {}).get("value") == "button" and node.get("name", {}).get("value")}
+        unnamed = [n for n in range(1, 46) if n not in (20, 21) and
+                   not browser.evaluate(f"document.getElementById('Command{n}').ariaLabel") in named]
+        if unnamed:
+            failures.append(f"keys without a spoken name: {unnamed}")
+
+        # Offline: once the worker is active, the page must come back without
+        # the server; on the narrowest screen, where it is scaled the most.
+        browser.evaluate("navigator.serviceWorker.ready.then(() => true)")
+        server.shutdown()
+        server.server_close()
+        browser.call("Emulation.setDeviceMetricsOverride", width=320, height=480, deviceScaleFactor=1, mobile=True)
+        browser.load("Page.reload")
+        page.measure()
+        if browser.evaluate("document.getElementById('frame').getBoundingClientRect().right") > 320:
+            failures.append("the window is wider than a 320-pixel screen")
+        offline = [{"button": n} for n in (5, 14, 6, 16, 7, 1, 24)] + [{"menu": "mnuSikicopy"}]
+        mismatch = compare(page, offline, desktop_states(args.replay, offline))
+        if mismatch:
+            failures.append("offline reload: " + mismatch)
+        failures += [f"page error: {e}" for e in page_errors(browser)]
+    finally:
+        browser.close()
+
+    server = make_server(str(args.page))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    url = f"http://127.0.0.1:{server.server_address[1]}/"
+    without_wasm = lambda b: (b.call("Page.enable"), b.call(
+        "Page.addScriptToEvaluateOnNewDocument",
+        source="Object.defineProperty(globalThis, 'WebAssembly', {value: undefined, configurable: true});"))
+    failures += [f"without WebAssembly: {e}" for e in check_fault(url, without_wasm, "WebAssembly")]
+    blocked = lambda b: (b.call("Network.enable"), b.call("Network.setBlockedURLs", urls=["*orvane.wasm"]))
+    failures += [f"module blocked: {e}" for e in check_fault(url, blocked, "読み込めません")]
+    server.shutdown()
+
+    for failure in failures:
+        print("FAIL:", failure)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

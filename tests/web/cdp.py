@@ -1,0 +1,80 @@
+"""A small client of Chromium's DevTools protocol: starts a headless
+Chromium with a fresh profile and talks to its first page."""
+import json
+import shutil
+import subprocess
+import tempfile
+import time
+import urllib.request
+
+import websocket
+
+CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                  "--remote-allow-origins=*"]
+
+
+class Browser:
+    def __init__(self, *flags):
+        self.profile = tempfile.mkdtemp(prefix="orvane-chromium-")
+        self.process = subprocess.Popen(
+            ["chromium", *CHROMIUM_FLAGS, f"--user-data-dir={self.profile}", "--remote-debugging-port=0",
+             *flags, "about:blank"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        port = self._devtools_port()
+        targets = json.load(urllib.request.urlopen(f"http://127.0.0.1:{port}/json/list"))
+        page = next(t for t in targets if t["type"] == "page")
+        self.socket = websocket.create_connection(page["webSocketDebuggerUrl"], timeout=60)
+        self.next_id = 0
+        self.events = []
+
+    def _devtools_port(self):
+        for line in self.process.stderr:
+            if "DevTools listening on ws://" in line:
+                return int(line.split("ws://127.0.0.1:")[1].split("/")[0])
+        raise RuntimeError("Chromium did not start its DevTools server")
+
+    def send(self, method, **params):
+        """Sends a command without waiting; returns its id."""
+        self.next_id += 1
+        self.socket.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
+        return self.next_id
+
+    def wait(self, command_id):
+        while True:
+            message = json.loads(self.socket.recv())
+            if message.get("id") == command_id:
+                if "error" in message:
+                    raise RuntimeError(f"DevTools: {message['error']}")
+                return message.get("result", {})
+            if "method" in message:
+                self.events.append(message)
+
+    def call(self, method, **params):
+        return self.wait(self.send(method, **params))
+
+    def evaluate(self, expression):
+        result = self.call("Runtime.evaluate", expression=expression, returnByValue=True, awaitPromise=True)
+        if "exceptionDetails" in result:
+            raise RuntimeError(f"page: {result['exceptionDetails']}")
+        return result["result"].get("value")
+
+    def wait_for(self, expression, seconds=20):
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            if self.evaluate(expression):
+                return
+            time.sleep(0.02)
+        raise TimeoutError(f"never true: {expression}")
+
+    def load(self, method, **params):
+        """Navigates or reloads, and waits until the new page has its keypad."""
+        self.evaluate("delete document.documentElement.dataset.ready")
+        self.call(method, **params)
+        self.wait_for("document.documentElement?.dataset.ready === 'true'", seconds=30)
+
+    def close(self):
+        self.socket.close()
+        self.process.terminate()
+        self.process.wait()
+        shutil.rmtree(self.profile, ignore_errors=True)
