@@ -32,18 +32,25 @@ QWidget* ZeroSizeWidget(QWidget* parent, const QString& name, QAccessible::Role 
 
 AnswerAnnouncer::AnswerAnnouncer(QWidget* parent, const QString& name, Style style) {
     QAccessible::installFactory(RoleFactory);  // Qt keeps each factory once
+    std::size_t count = 1;
     if (style == Style::Brief) {
-        // Shown for good, so that the notification inside can appear.
+        // Shown for good, so that the notifications inside can appear.
         parent = ZeroSizeWidget(parent, name + QStringLiteral("Line"), QAccessible::StatusBar);
+        count = 4;
     }
-    notification_ = ZeroSizeWidget(parent, name, QAccessible::Notification);
-    notification_->hide();
+    for (std::size_t i = 0; i < count; ++i) {
+        notifications_.push_back(ZeroSizeWidget(parent, name, QAccessible::Notification));
+        notifications_.back()->hide();
+    }
 }
 
 void AnswerAnnouncer::Announce(const QString& text) {
-    notification_->hide();
-    notification_->setAccessibleName(text);
-    notification_->show();
+    notifications_[last_]->hide();
+    last_ = (last_ + 1) % notifications_.size();
+    QWidget* notification = notifications_[last_];
+    notification->hide();
+    notification->setAccessibleName(text);
+    notification->show();
 }
 
 }  // namespace orvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 class QWidget;
 
@@ -16,6 +17,9 @@ public:
     // A plain notification is read with its role ("notification 14"), fit
     // for the outcome of an evaluation. A brief one stands in a status line,
     // where screen readers read the text alone: fit for what each key did.
+    // Keys come faster than a screen reader gets round to reading a
+    // notification, and it reads the text it finds then: so brief texts go
+    // in turn to a few notifications, each keeping its text a while.
     enum class Style { Notification, Brief };
 
     AnswerAnnouncer(QWidget* parent, const QString& name, Style style);
@@ -23,7 +27,8 @@ public:
     void Announce(const QString& text);
 
 private:
-    QWidget* notification_;
+    std::vector<QWidget*> notifications_;
+    std::size_t last_ = 0;
 };
 
 }  // namespace orvane
