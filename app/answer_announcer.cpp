@@ -10,12 +10,26 @@ namespace {
 // The accessible role a plain QWidget of ours stands for.
 constexpr char kRoleProperty[] = "orvaneAccessibleRole";
 
+// The status line only holds the brief notifications. Shown, so that they
+// can appear, but said to be invisible: a screen reader's review of the
+// window would otherwise read out "status bar" above the displays.
+class StatusLine : public QAccessibleWidget {
+public:
+    explicit StatusLine(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StatusBar) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = s.offscreen = true;
+        return s;
+    }
+};
+
 QAccessibleInterface* RoleFactory(const QString& className, QObject* object) {
     if (className != QLatin1String("QWidget") || !object) return nullptr;
     const QVariant role = object->property(kRoleProperty);
     if (!role.isValid()) return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object),
-                                 static_cast<QAccessible::Role>(role.toInt()));
+    auto* widget = static_cast<QWidget*>(object);
+    if (role.toInt() == QAccessible::StatusBar) return new StatusLine(widget);
+    return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
 }
 
 QWidget* ZeroSizeWidget(QWidget* parent, const QString& name, QAccessible::Role role) {
@@ -36,7 +50,7 @@ AnswerAnnouncer::AnswerAnnouncer(QWidget* parent, const QString& name, Style sty
     if (style == Style::Brief) {
         // Shown for good, so that the notifications inside can appear.
         parent = ZeroSizeWidget(parent, name + QStringLiteral("Line"), QAccessible::StatusBar);
-        count = 4;
+        count = 8;
     }
     for (std::size_t i = 0; i < count; ++i) {
         notifications_.push_back(ZeroSizeWidget(parent, name, QAccessible::Notification));
