@@ -22,10 +22,8 @@ void Name(QWidget* box, const char* control, const QString& name) {
 
 void DescribeAboutBox(QWidget* box) {
     const QString title = QString::fromUtf8(kProgramTitle);
-    const QString version = QStringLiteral("%1.%2.%3")
-                                .arg(kVersionMajor)
-                                .arg(kVersionMinor)
-                                .arg(kVersionRevision);
+    const QString version =
+        QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
     box->setAccessibleName(Tr(QT_TRANSLATE_NOOP("Orvane", "%1 version information")).arg(title));
     box->setAccessibleDescription(
         Tr(QT_TRANSLATE_NOOP("Orvane", "%1, version %2.")).arg(title, version));

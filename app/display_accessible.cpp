@@ -112,10 +112,9 @@ private:
         const int margin = label()->margin();
         const QRect area = label()->contentsRect().adjusted(margin, margin, -margin, -margin);
         const QSize line(qRound(metrics.horizontalAdvance(all)), qRound(metrics.height()));
-        const QRect text =
-            all.isEmpty() ? area
-                          : QStyle::alignedRect(label()->layoutDirection(), label()->alignment(),
-                                                line, area);
+        const QRect text = all.isEmpty() ? area
+                                         : QStyle::alignedRect(label()->layoutDirection(),
+                                                               label()->alignment(), line, area);
         if (said != all) {
             const int count = static_cast<int>(said.size());
             const auto edge = [&](int at) { return text.left() + text.width() * at / count; };

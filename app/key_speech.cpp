@@ -16,8 +16,7 @@ QString Typed(const QString& caption) { return ShowsNoExpression(caption) ? QStr
 }  // namespace
 
 KeySpeech::KeySpeech(QWidget* parent)
-    : answers_(parent, QStringLiteral("answerNotification"),
-               AnswerAnnouncer::Style::Notification),
+    : answers_(parent, QStringLiteral("answerNotification"), AnswerAnnouncer::Style::Notification),
       keys_(parent, QStringLiteral("keyNotification"), AnswerAnnouncer::Style::Brief) {
     // Told when a screen reader comes or goes.
     QAccessible::installActivationObserver(this);

@@ -18,8 +18,10 @@ constexpr FixedCaption kFixedCaptions[] = {
     {Label::Answer, u"＝", QT_TRANSLATE_NOOP("Orvane", "equals")},
     {Label::Answer, u"括弧の数があいません。",
      QT_TRANSLATE_NOOP("Orvane", "The parentheses do not balance.")},
-    {Label::Answer, u"式が不完全です", QT_TRANSLATE_NOOP("Orvane", "The expression is incomplete.")},
-    {Label::Answer, u"数値が正しくありません", QT_TRANSLATE_NOOP("Orvane", "The number is not valid.")},
+    {Label::Answer, u"式が不完全です",
+     QT_TRANSLATE_NOOP("Orvane", "The expression is incomplete.")},
+    {Label::Answer, u"数値が正しくありません",
+     QT_TRANSLATE_NOOP("Orvane", "The number is not valid.")},
     {Label::Memory1, u"Memory 1", QT_TRANSLATE_NOOP("Orvane", "memory 1")},
     {Label::Memory2, u"Memory 2", QT_TRANSLATE_NOOP("Orvane", "memory 2")},
 };
