@@ -6,7 +6,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Debian packages the build, the program and its tests need.
-PACKAGES := cmake make g++ pkg-config \
+PACKAGES := cmake make g++ pkg-config python3 \
             libgtest-dev libgmock-dev \
             qt6-base-dev librsvg2-bin \
             qt6-wayland fonts-ipafont-gothic fonts-dejavu-core xvfb xauth \
@@ -20,10 +20,11 @@ PACKAGES := cmake make g++ pkg-config \
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev libfuzzer-14-dev
 FUZZ_SECONDS ?= 60
 
-# `make bench-startup` only: the X tools, the fonts xcalc asks for, a session
-# bus, and the calculators Orvane is compared with.
+# `make bench-startup` and `make bench-first-paint` only: the X tools, the
+# fonts xcalc asks for, a session bus, the calculators Orvane is compared
+# with, and callgrind.
 BENCH_PACKAGES := xvfb libx11-dev libxdamage-dev gcc dbus-daemon xfonts-base xfonts-75dpi xfonts-100dpi \
-                  xbitmaps x11-apps galculator speedcrunch kcalc qalculate-gtk
+                  xbitmaps x11-apps galculator speedcrunch kcalc qalculate-gtk valgrind
 
 # `make package` needs dpkg-shlibdeps, file and git (for the archive's date);
 # `make check-package` lintian and piuparts; `make check-reproducible` diffoscope.
@@ -37,7 +38,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps fuzz-deps package-deps check-package-deps reproducible-deps bench-deps bench-engine-deps \
         bench-engine configure build run test sanitize fuzz package check-package check-reproducible \
-        bench-startup clean
+        bench-startup bench-first-paint clean
 
 all: build
 
@@ -97,6 +98,11 @@ check-reproducible: deps package-deps reproducible-deps
 # X server; ROUNDS=15 by default.
 bench-startup: build bench-deps
 	tools/bench/startup $(BUILD_DIR)/orvane
+
+# Instructions from exec to the end of the first paint, counted with
+# callgrind, for Orvane and two plain Qt windows built here as baselines.
+bench-first-paint: build bench-deps
+	tools/bench/first_paint $(BUILD_DIR)/orvane
 
 # How evaluation and single keys scale with the length of the expression,
 # up to the slot limit, with Google Benchmark.

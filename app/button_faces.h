@@ -12,9 +12,14 @@ namespace orvane {
 QSize FacePictureSize(const ButtonSpec& button);
 
 // Draws the face at the given device pixel ratio, so that it stays crisp on
-// high-density screens; the window draws it at each paint. Faces are drawn in
-// code rather than loaded from image files so start-up reads no files and
-// loads no image plugins.
+// high-density screens. Faces are drawn from the outlines and colours of
+// assets/face_pictures.h, never from a font or an image file: start-up
+// reads no files, loads no image plugins and shapes no text for them, and
+// the keys look the same whatever fonts the machine has.
+// At scale 1 the face comes ready-made, as tools/facegen drew it.
 QImage RenderButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool enabled);
+
+// The same face always drawn anew from its outlines.
+QImage PaintButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool enabled);
 
 }  // namespace orvane

@@ -54,7 +54,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), calculator_(*this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvane"));
     setWindowIcon(ProgramIcon());
-    setFont(WindowFont());
+    // The application's font, not only the window's: the menus, tooltips and
+    // the About box's button then draw in the same face, which has every
+    // character they show, instead of a Latin face merged with fallbacks.
+    QApplication::setFont(WindowFont());
     // Fixed frame: minimize and close, but neither maximize nor resize.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |

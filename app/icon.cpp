@@ -1,6 +1,7 @@
 #include "app/icon.h"
 
-#include <QImageReader>
+#include <QImage>
+#include <QResource>
 #include <QString>
 #include <array>
 
@@ -9,13 +10,16 @@ namespace {
 
 constexpr std::array kIconSizes = {16, 24, 32, 48, 64, 128};  // smallest first
 
-// Named as PNG with detection off: otherwise the reader asks every image
-// plugin on the system whether it knows the format, loading each (SVG with
-// its library, JPEG, GIF, ICO) before it falls back to its own PNG decoder.
+// Bare RGBA pixels built into the program, wrapped in place: no picture is
+// decoded and no image plugin is asked about its format.
 QPixmap IconPixmap(int size) {
-    QImageReader reader(QStringLiteral(":/icons/orvane-%1.png").arg(size), "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    const QResource pixels(QStringLiteral(":/icons/orvane-%1.rgba").arg(size));
+    if (pixels.compressionAlgorithm() != QResource::NoCompression ||
+        pixels.size() != qint64(size) * size * 4) {
+        return {};
+    }
+    return QPixmap::fromImage(
+        QImage(pixels.data(), size, size, size * 4, QImage::Format_RGBA8888));
 }
 
 }  // namespace

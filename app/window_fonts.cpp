@@ -16,6 +16,10 @@ QFont JapaneseGothic(qreal pointSize, bool bold) {
     // for a difference hardly visible at these sizes. Unhinted text
     // keeps the same advances, and so the same layout.
     font.setHintingPreference(QFont::PreferNoHinting);
+    // The face has every character these texts can show (a test holds each
+    // caption, message and menu text to that), so the toolkit need not
+    // prepare fallback faces for other scripts at start-up.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
@@ -28,21 +32,6 @@ const QFont& WindowFont() {
 
 const QFont& DisplayFont() {
     static const QFont font = JapaneseGothic(14.25, true);
-    return font;
-}
-
-QFont FaceFont(qreal pixelSize) {
-    // A real bold Latin face reads better on the small keys than a synthesised
-    // one; the Gothic face stands in for anything it lacks.
-    static const QFont base = [] {
-        QFont font;
-        font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("IPAPGothic")});
-        font.setBold(true);
-        font.setHintingPreference(QFont::PreferNoHinting);
-        return font;
-    }();
-    QFont font = base;
-    font.setPixelSize(qMax(1, qRound(pixelSize)));
     return font;
 }
 

@@ -11,7 +11,4 @@ namespace orvane {
 const QFont& WindowFont();   // the window's default: 9.75 pt
 const QFont& DisplayFont();  // the four displays: 14.25 pt bold
 
-// The face for the glyphs painted on the buttons, at a size in pixels.
-QFont FaceFont(qreal pixelSize);
-
 }  // namespace orvane

@@ -22,8 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://orvane.example.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's Wayland platform plugin (X11's comes with libqt6gui6), the Japanese
-# Gothic face the window is drawn in and the face of the keys' Latin glyphs;
+# Gothic face the window is drawn in (the keys' glyphs are drawn from outlines
+# built into the program);
 # dpkg-shlibdeps adds libqt6widgets6, libqt6gui6, libqt6core6 and the C++ runtime.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland, fonts-ipafont-gothic, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland, fonts-ipafont-gothic")
 
 include(CPack)

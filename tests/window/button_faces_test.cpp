@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "app/button_table.h"
+#include "app/icon.h"
 
 using namespace orvane;
 
@@ -111,6 +112,26 @@ private slots:
         QVERIFY(!face.isNull());
         QVERIFY(!AnyPixel(face,
                           [](QColor c) { return c.red() != c.green() || c.green() != c.blue(); }));
+    }
+
+    // The faces kept ready at scale 1 are those the outlines draw: a change
+    // of outline or colour without `--target faces` fails here.
+    void readyFacesAreThoseTheOutlinesDraw() {
+        for (const ButtonSpec& button : kButtons) {
+            const bool enabled = button.action != KeyAction::None;
+            QCOMPARE(RenderButtonFace(button, 1.0, enabled).convertToFormat(QImage::Format_ARGB32),
+                     PaintButtonFace(button, 1.0, enabled).convertToFormat(QImage::Format_ARGB32));
+        }
+    }
+
+    // The icon's bare pixels are those of the pictures rendered from its source.
+    void iconShowsItsRenderedPictures() {
+        for (const int size : {16, 24, 32, 48, 64, 128}) {
+            const QImage png(QStringLiteral(ORVANE_ICON_DIR "/orvane-%1.png").arg(size));
+            QVERIFY(!png.isNull());
+            QCOMPARE(ProgramIcon().pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
+                     QPixmap::fromImage(png).toImage().convertToFormat(QImage::Format_ARGB32));
+        }
     }
 
     void captionOnlyButtonsHaveNoPicture() {

@@ -1,12 +1,19 @@
 // The calculator window as built: start-up state, geometry, displays, faces'
 // wiring, tooltips, focus order and the buttons that can never be pressed.
 #include <QAbstractButton>
+#include <QAction>
 #include <QFontInfo>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRawFont>
 #include <QMenuBar>
 #include <QTest>
+
+#include "about/frm_about.h"
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "app/button_table.h"
@@ -101,6 +108,34 @@ private slots:
         }
         QCOMPARE(form_->font().pointSizeF(), 9.75);
         QCOMPARE(QFontInfo(form_->font()).family(), QStringLiteral("IPAPGothic"));
+    }
+
+    // Each text of the window, its menus and its About box is drawn in one
+    // face that merges no fallback faces, so a character that face lacks
+    // would show as a box.
+    void everyTextHasItsGlyphsInItsOwnFont() {
+        Child<QAction>(*form_, QStringLiteral("mnuVarjyon"))->trigger();
+        QVERIFY(form_->aboutBox());
+        QStringList missing;
+        auto check = [&](const QWidget& widget, QString text) {
+            if (text.isEmpty()) return;
+            const QString name = widget.metaObject()->className() + (' ' + widget.objectName());
+            const QRawFont face = QRawFont::fromFont(widget.font());
+            if (!(widget.font().styleStrategy() & QFont::NoFontMerging)) missing << name + " merges";
+            for (const uint c : text.remove(QLatin1Char('&')).toUcs4())
+                if (!face.supportsCharacter(c)) missing << name + " lacks " + QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
+        };
+        for (const QWidget* window : std::array<const QWidget*, 2>{form_.get(), form_->aboutBox()}) {
+            for (const QWidget* widget : window->findChildren<QWidget*>()) {
+                if (const auto* label = qobject_cast<const QLabel*>(widget)) check(*label, label->text());
+                if (const auto* button = qobject_cast<const QPushButton*>(widget))
+                    check(*button, button->text());
+                for (const QAction* action : widget->actions())
+                    if (qobject_cast<const QMenu*>(widget) || qobject_cast<const QMenuBar*>(widget))
+                        check(*widget, action->text());
+            }
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
     }
 
     // The idle "式" must sit at the right end, where a long expression's

@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QRawFont>
+#include <QSet>
 #include <QTest>
 #include <algorithm>
 #include <array>
@@ -142,6 +144,7 @@ struct Tally {
     long answers = 0;   // times Label2 turned to a new number
     long messages = 0;  // times it turned to a message
     int longestExpression = 0;
+    QSet<QChar> shown;  // every character the displays showed
 };
 
 class Session {
@@ -212,6 +215,8 @@ private:
             answer.toDouble(&number);
             ++(number ? tally_.answers : tally_.messages);
         }
+        for (int i = 1; i <= 4; ++i)
+            for (const QChar c : Caption(form_, i)) tally_.shown.insert(c);
         tally_.longestExpression =
             std::max(tally_.longestExpression, static_cast<int>(Caption(form_, 1).size()));
     }
@@ -577,6 +582,11 @@ private slots:
             static_cast<unsigned long long>(seed), events, seconds, tally.clicks,
             tally.keysToCalculator, tally.keysToAboutBox, tally.copies, tally.aboutOpened,
             tally.aboutClosed, tally.answers, tally.messages, tally.longestExpression);
+        // The displays' face merges no fallback faces: it must have them all.
+        const QFont font = Child<QLabel>(*form, QStringLiteral("Label2"))->font();
+        QVERIFY(font.styleStrategy() & QFont::NoFontMerging);
+        for (const QChar c : tally.shown)
+            QVERIFY2(QRawFont::fromFont(font).supportsCharacter(c), qPrintable(QString(c)));
     }
 };
 

@@ -5,15 +5,25 @@
 // QT_SCALE_FACTOR=2 gives the picture for high-density screens.
 //
 //   orvane_screenshot <window.png> [<about-box.png>]
+//
+// It also takes the pictures a change of drawing must leave alone: the window
+// as started, with an expression and its answer, and with a message. Two
+// builds' pictures, taken at the same scale and in the same language, must
+// be equal pixel for pixel (tools/screenshot/compare_builds).
+//
+//   orvane_screenshot --states <folder>    writes idle.png, expression.png, message.png
+//   orvane_screenshot --compare <a.png> <b.png>   counts the pixels that differ
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
+#include <initializer_list>
 
 #include "about/frm_about.h"
 #include "app/form1.h"
@@ -49,9 +59,62 @@ bool Save(QWidget& widget, const char* path) {
     return true;
 }
 
+bool Take(orvane::Form1& form, const QString& path, std::initializer_list<int> buttons) {
+    for (int number : buttons) {
+        form.findChild<QAbstractButton*>(QStringLiteral("Command%1").arg(number))->click();
+    }
+    form.findChild<QWidget*>(QStringLiteral("Command1"))->setFocus();
+    QApplication::processEvents();
+    const QPixmap picture = form.screen()->grabWindow(form.winId());
+    if (picture.isNull() || !picture.save(path)) {
+        std::fprintf(stderr, "orvane_screenshot: cannot grab or write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+// Prints how many pixels differ and where the first one is; 0 when equal.
+int Compare(const char* a, const char* b) {
+    const QImage left(QString::fromLocal8Bit(a));
+    const QImage right(QString::fromLocal8Bit(b));
+    if (left.isNull() || right.isNull() || left.size() != right.size()) {
+        std::printf("%s and %s: cannot be read or differ in size\n", a, b);
+        return 1;
+    }
+    long differing = 0;
+    QPoint first;
+    for (int y = 0; y < left.height(); ++y) {
+        for (int x = 0; x < left.width(); ++x) {
+            if (left.pixel(x, y) == right.pixel(x, y)) continue;
+            if (differing++ == 0) first = {x, y};
+        }
+    }
+    if (differing == 0) return 0;
+    std::printf("%s: %ld pixels differ, the first at (%d, %d)\n", b, differing, first.x(), first.y());
+    return 1;
+}
+
+int States(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QDir folder(QString::fromLocal8Bit(argv[2]));
+    orvane::Form1 form;
+    form.show();
+    if (!WaitUntilExposed(form)) return 1;
+    // 2 × (3 + 4) = 14 with the answer stored in memory 1; then an
+    // unbalanced parenthesis evaluated, which shows a message.
+    return Take(form, folder.filePath(QStringLiteral("idle.png")), {}) &&
+                   Take(form, folder.filePath(QStringLiteral("expression.png")),
+                        {5, 16, 18, 6, 14, 7, 19, 1, 25}) &&
+                   Take(form, folder.filePath(QStringLiteral("message.png")), {2, 18, 4, 1})
+               ? 0
+               : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 && QByteArray(argv[1]) == "--compare") return Compare(argv[2], argv[3]);
+    if (argc == 3 && QByteArray(argv[1]) == "--states") return States(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <window.png> [<about-box.png>]\n", argv[0]);
         return 2;
