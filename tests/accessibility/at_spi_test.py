@@ -65,8 +65,7 @@ SEQUENCES = [
 
 # What each display reads after backspace on the empty expression: words,
 # never a bare sign or nothing.
-EMPTIED = [("Label1", "empty"), ("Label2", "equals"), ("Label3", "memory 1"),
-           ("Label4", "memory 2")]
+EMPTIED = {"Label1": "empty", "Label2": "equals", "Label3": "memory 1", "Label4": "memory 2"}
 
 INTERNAL_NAME = re.compile(r"^(Command\d+|Label\d+|mnu\w+|frmAbout|cmdOK|lbl\w+|pic\w+)$")
 
@@ -242,10 +241,10 @@ def check_sequences(pyatspi, session, orvane, clock):
             return
         window = Window(app)
         window["Command22"].queryAction().doAction(0)
-        for display, expected in EMPTIED:
+        for display, expected in EMPTIED.items():
             text = window[display].queryText()
-            read = pump_until(lambda: text.getText(0, -1) == expected, clock.left(5))
-            check(read, f"{display} reads {text.getText(0, -1)!r}, expected {expected!r}")
+            check(pump_until(lambda: text.getText(0, -1) == expected, clock.left(5)),
+                  f"{display} reads {text.getText(0, -1)!r}, expected {expected!r}")
         answer = window["Label2"].queryText()
         for row, buttons, expected in SEQUENCES:
             del events[:]
@@ -422,30 +421,25 @@ def check_orca_session(pyatspi, session, orvane, clock, log, row, env, language)
         if language == ENGLISH:
             check(not any(JAPANESE_CHARACTER.search(s) for s in spoken),
                   f"{row}: Orca was given Japanese text: {spoken}")
-        check_presses_at_once(row, window, clock)
+        # Switch and voice users press through the action, in quick succession.
+        window["Command2"].queryAction().doAction(0)
+        for _ in range(2):
+            window["Command4"].queryAction().doAction(0)
+            time.sleep(0.02)
+        text = window["Label1"].queryText()
+        check(pump_until(lambda: text.getText(0, -1) == "11", clock.left(5)),
+              f"{row}: two presses of 1 gave {text.getText(0, -1)!r}")
     finally:
         stop(process)
 
 
 def said_in_order(lines, texts):
-    """Whether the texts were said in this order, not counting Orca's echo of
-    the keys (which ends in a space); Orca ends a text with "." at a pause."""
+    """In this order, not counting Orca's key echo (which ends in a space)."""
     def said(text, line):
         return not line.endswith(" ") and (
             re.search(r"(^|\s)" + re.escape(text) + r"\.?$", line) or len(text) > 2 and text in line)
     rest = iter(lines)
     return all(any(said(text, line) for line in rest) for text in texts)
-
-
-def check_presses_at_once(row, window, clock):
-    """Switch and voice users press through the action, in quick succession."""
-    window["Command2"].queryAction().doAction(0)
-    for _ in range(2):
-        window["Command4"].queryAction().doAction(0)
-        time.sleep(0.02)
-    text = window["Label1"].queryText()
-    check(pump_until(lambda: text.getText(0, -1) == "11", clock.left(5)),
-          f"{row}: two presses of 1 gave {text.getText(0, -1)!r}")
 
 
 def main():
