@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "about/orvane_version.h"
+#include "app/about_accessible.h"
 #include "app/icon.h"
 #include "app/twips.h"
 #include "app/whole_steps.h"
@@ -59,8 +60,6 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
                    Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setAccessibleDescription(QCoreApplication::translate(
-        "Orvane", "The calculator's title and version, and where to report defects."));
 
     // The client area sits at a fixed place measured from the screen's corner.
     // A Wayland client cannot place its windows: there the compositor places
@@ -112,6 +111,7 @@ void frmAbout::Form_Load() {
                              .arg(kVersionMinor)
                              .arg(kVersionRevision));
     lblTitle_->setText(title);
+    DescribeAboutBox(this);
 }
 
 void frmAbout::reject() {

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QStyle>
 
+#include "app/spoken_captions.h"
+
 namespace orvane {
 namespace {
 
@@ -29,8 +31,13 @@ constexpr DisplayTexts kDisplayTexts[] = {
      QT_TRANSLATE_NOOP("Orvane", "The value stored in memory 2.")},
 };
 
-// Read-only static text: the name from the widget, the caption as value and
-// as the text that screen readers read out and review.
+// The display's caption in the words a screen reader should read.
+QString SpokenText(const QLabel* display, const QString& caption) {
+    return SpokenCaption(static_cast<Label>(display->property(kDisplayProperty).toInt()), caption);
+}
+
+// Read-only static text: the name from the widget, the caption as value, and
+// its spoken form as the text that screen readers read out and review.
 class DisplayInterface : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit DisplayInterface(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
@@ -62,11 +69,11 @@ public:
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override {}
     QString text(int startOffset, int endOffset) const override {
-        const QString all = caption();
+        const QString all = spoken();
         if (startOffset < 0 || endOffset > all.size() || startOffset > endOffset) return {};
         return all.mid(startOffset, endOffset - startOffset);
     }
-    int characterCount() const override { return static_cast<int>(caption().size()); }
+    int characterCount() const override { return static_cast<int>(spoken().size()); }
     // Where each character stands on the screen, so that a screen reader's
     // review of the window finds the caption and reads it in place.
     QRect characterRect(int offset) const override {
@@ -90,19 +97,29 @@ public:
 private:
     const QLabel* label() const { return static_cast<const QLabel*>(object()); }
     QString caption() const { return label()->text(); }
+    QString spoken() const { return SpokenText(label(), caption()); }
 
     // The character's box in the label's coordinates: the caption is laid
     // out in one line, in the label's font and alignment, within its margin.
     // Characters cut off at the edge keep their boxes outside the label.
+    // A spoken form shares out the caption's line, or the whole display when
+    // the caption is empty, so that review still finds it where it is shown.
     QRect CharacterBox(int offset) const {
         const QString all = caption();
-        if (offset < 0 || offset >= all.size()) return {};
+        const QString said = spoken();
+        if (offset < 0 || offset >= said.size()) return {};
         const QFontMetricsF metrics(label()->font());
         const int margin = label()->margin();
         const QRect area = label()->contentsRect().adjusted(margin, margin, -margin, -margin);
         const QSize line(qRound(metrics.horizontalAdvance(all)), qRound(metrics.height()));
-        const QRect text =
-            QStyle::alignedRect(label()->layoutDirection(), label()->alignment(), line, area);
+        const QRect text = all.isEmpty() ? area
+                                         : QStyle::alignedRect(label()->layoutDirection(),
+                                                               label()->alignment(), line, area);
+        if (said != all) {
+            const int count = static_cast<int>(said.size());
+            const auto edge = [&](int at) { return text.left() + text.width() * at / count; };
+            return {edge(offset), text.top(), edge(offset + 1) - edge(offset), text.height()};
+        }
         const int left = qRound(metrics.horizontalAdvance(all.left(offset)));
         const int right = qRound(metrics.horizontalAdvance(all.left(offset + 1)));
         return {text.left() + left, text.top(), right - left, text.height()};
@@ -111,7 +128,7 @@ private:
 
 QAccessibleInterface* DisplayFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("QLabel") && object &&
-        object->property(kDisplayProperty).toBool()) {
+        object->property(kDisplayProperty).toInt() > 0) {
         return new DisplayInterface(static_cast<QLabel*>(object));
     }
     return nullptr;
@@ -121,7 +138,7 @@ QAccessibleInterface* DisplayFactory(const QString& className, QObject* object) 
 
 void MakeDisplayAccessible(QLabel* display, Label which) {
     QAccessible::installFactory(DisplayFactory);  // Qt keeps each factory once
-    display->setProperty(kDisplayProperty, true);
+    display->setProperty(kDisplayProperty, static_cast<int>(which));
     const DisplayTexts& texts = kDisplayTexts[static_cast<int>(which) - 1];
     display->setAccessibleName(QCoreApplication::translate("Orvane", texts.name));
     display->setAccessibleDescription(QCoreApplication::translate("Orvane", texts.description));
@@ -135,7 +152,8 @@ void SetDisplayCaption(QLabel* display, const QString& caption) {
     const QString old = display->text();
     display->setText(caption);
     if (old != caption) {
-        QAccessibleTextUpdateEvent event(display, 0, old, caption);
+        QAccessibleTextUpdateEvent event(display, 0, SpokenText(display, old),
+                                         SpokenText(display, caption));
         QAccessible::updateAccessibility(&event);
     }
 }

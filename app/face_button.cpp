@@ -8,6 +8,7 @@
 
 #include "tables/button_descriptions.h"
 #include "app/button_faces.h"
+#include "app/face_button_accessible.h"
 #include "app/twips.h"
 
 namespace orvane {
@@ -15,6 +16,7 @@ namespace orvane {
 FaceButton::FaceButton(const ButtonSpec& button, QWidget* parent)
     : QAbstractButton(parent), button_(button) {
     setObjectName(QStringLiteral("Command%1").arg(button.number));
+    PressAtOnceForAssistiveTechnology(this);  // before anything asks for its interface
     if (*button.tooltip) setToolTip(QString::fromUtf8(button.tooltip));
     // In the user's language; the faces and tooltips stay as they are.
     const ButtonSpeech speech = SpeakButton(button.number);

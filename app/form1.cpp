@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "about/frm_about.h"
-#include "app/answer_announcer.h"
-#include "tables/button_table.h"
 #include "app/display_accessible.h"
 #include "app/face_button.h"
 #include "app/icon.h"
+#include "app/key_speech.h"
+#include "tables/button_table.h"
 #include "tables/key_table.h"
 #include "app/key_translation.h"
 #include "app/menu_accessible.h"
@@ -112,7 +112,7 @@ QWidget* Form1::BuildClientArea() {
     client->setPalette(palette);
     BuildDisplays(client);
     BuildButtons(client);
-    announcer_ = std::make_unique<AnswerAnnouncer>(client);
+    speech_ = std::make_unique<KeySpeech>(client);
     return client;
 }
 
@@ -152,12 +152,7 @@ void Form1::BuildButtons(QWidget* client) {
         }
         const KeyAction action = row.action;
         connect(button, &QAbstractButton::clicked, this, [this, action] {
-            calculator_.Perform(action);
-            // The focus stays on the evaluate key, so the answer
-            // must be brought to the screen reader.
-            if (action == KeyAction::Evaluate) {
-                announcer_->Announce(labels_[static_cast<int>(Label::Answer) - 1]->text());
-            }
+            speech_->Follow(action, [this, action] { calculator_.Perform(action); });
         });
         focusOrder.push_back(button);
     }
@@ -227,12 +222,15 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::PreviewKey(const QKeyEvent& event) {
     if (const std::optional<VirtualKey> key = TranslateKey(event)) {
-        Form_KeyDown(calculator_, key->keyCode, key->mask);
+        speech_->Follow(LookUpKey(key->keyCode, key->mask),
+                        [this, &key] { Form_KeyDown(calculator_, key->keyCode, key->mask); });
     }
 }
 
 void Form1::ShowCaption(Label label, const std::u16string& caption) {
-    SetDisplayCaption(labels_[static_cast<int>(label) - 1], QString::fromStdU16String(caption));
+    const QString text = QString::fromStdU16String(caption);
+    SetDisplayCaption(labels_[static_cast<int>(label) - 1], text);
+    speech_->CaptionShown(label, text);
 }
 
 void Form1::PutOnClipboard(const std::u16string& text) {

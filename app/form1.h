@@ -15,7 +15,7 @@ class QCloseEvent;
 namespace orvane {
 
 class frmAbout;
-class AnswerAnnouncer;
+class KeySpeech;
 class WindowMenuBar;
 
 // The calculator window: a thin shell that builds its controls from the
@@ -57,7 +57,7 @@ private:
     WindowMenuBar* menuBar_ = nullptr;
     Calculator calculator_;
     QPointer<frmAbout> about_;
-    std::unique_ptr<AnswerAnnouncer> announcer_;
+    std::unique_ptr<KeySpeech> speech_;
 };
 
 }  // namespace orvane

@@ -388,16 +388,76 @@
         <translation>電卓のバージョンを示すウィンドウを開きます。</translation>
     </message>
     <message>
-        <source>The calculator&apos;s title and version, and where to report defects.</source>
-        <translation>電卓の名前とバージョン、不具合の連絡先です。</translation>
-    </message>
-    <message>
         <source>Orvane icon</source>
         <translation>Orvaneのアイコン</translation>
     </message>
     <message>
         <source>Closes the version window.</source>
         <translation>バージョン情報のウィンドウを閉じます。</translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>できません</translation>
+    </message>
+    <message>
+        <source>deleted %1</source>
+        <translation>%1 を削除</translation>
+    </message>
+    <message>
+        <source>memory 1, %1</source>
+        <translation>メモリ1、%1</translation>
+    </message>
+    <message>
+        <source>memory 2, %1</source>
+        <translation>メモリ2、%1</translation>
+    </message>
+    <message>
+        <source>memory 1 cleared</source>
+        <translation>メモリ1をクリア</translation>
+    </message>
+    <message>
+        <source>memory 2 cleared</source>
+        <translation>メモリ2をクリア</translation>
+    </message>
+    <message>
+        <source>The parentheses do not balance.</source>
+        <translation>括弧の数があいません。</translation>
+    </message>
+    <message>
+        <source>The expression is incomplete.</source>
+        <translation>式が不完全です</translation>
+    </message>
+    <message>
+        <source>The number is not valid.</source>
+        <translation>数値が正しくありません</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>%1 version information</source>
+        <translation>%1のバージョン情報</translation>
+    </message>
+    <message>
+        <source>%1, version %2.</source>
+        <translation>%1、バージョン %2。</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>Scientific calculator with formula entry</source>
+        <translation>式入力型関数電卓</translation>
+    </message>
+    <message>
+        <source>Please report defects by mail to %1</source>
+        <translation>不具合は%1 までメールでお知らせください</translation>
     </message>
 </context>
 </TS>
