@@ -67,6 +67,12 @@ build=$deps/build
 rm -rf "$build"
 mkdir -p "$build"
 log=$build/build.log
+# emcc builds its system libraries into its cache the first time it links;
+# inside configure's probes (its autoconf mode) that first link fails, so a
+# trivial program is linked first.
+echo 'int main(void) { return 0; }' > "$build/warm_cache.c"
+emcc -O2 "$build/warm_cache.c" -o "$build/warm_cache.js" > "$log" 2>&1 ||
+    { tail -n 30 "$log" >&2; echo "build_mpfr: emcc cannot link a program; the log is $log" >&2; exit 1; }
 # No threads in the page, so no thread-local state; only the static library,
 # with mini-gmp compiled into it.
 if ! (cd "$build" &&
@@ -75,7 +81,7 @@ if ! (cd "$build" &&
           --disable-thread-safe CFLAGS=-O2 &&
       emmake make -j "$(nproc)" -C src &&
       emmake make -C src install-libLTLIBRARIES install-includeHEADERS install-nodist_includeHEADERS) \
-     > "$log" 2>&1; then
+     >> "$log" 2>&1; then
     tail -n 30 "$log" >&2
     echo "build_mpfr: building MPFR failed; the whole log is $log" >&2
     exit 1
