@@ -1,14 +1,17 @@
 #!/bin/bash
 # The calculator on a real X server with a window manager: a private Xvfb
-# with openbox, keys typed with xdotool on US, Japanese, German and French
-# layouts, the displays read back through the Copy buttons and xclip. One
-# fresh program per row. Exits 77 (skipped) only when a tool is missing.
+# with openbox or xfwm4, keys typed with xdotool on US, Japanese, German and
+# French layouts, the displays read back through the Copy buttons and xclip.
+# One fresh program per row. Exits 77 (skipped) only when a tool is missing.
 #
-#   x11_keyboard_e2e.sh path/to/orvane
+#   x11_keyboard_e2e.sh path/to/orvane [openbox|xfwm4]
 set -u
 orvane=$1
+window_manager=${2:-openbox}
+wm_options=()
+[ "$window_manager" = xfwm4 ] && wm_options=(--compositor=off --sm-client-disable)
 
-for tool in Xvfb openbox xdotool xclip setxkbmap; do
+for tool in Xvfb dbus-daemon "$window_manager" xdotool xclip setxkbmap wmctrl; do
     if ! command -v "$tool" >/dev/null; then
         echo "skipped: $tool is not installed"
         exit 77
@@ -32,11 +35,17 @@ for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(head -n1 "$work/display")
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR=$work
-openbox >"$work/openbox.log" 2>&1 &
+# xfwm4 reads its settings over a session bus, and starts without one only
+# half configured; it gets a private bus, which the calculator does not see.
+dbus-daemon --session --nofork --nopidfile --print-address=4 4>"$work/bus" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.05; done
+DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus") NO_AT_BRIDGE=1 \
+    "$window_manager" "${wm_options[@]}" >"$work/wm.log" 2>&1 &
 pids+=($!)
 # The window manager is ready once it announces its desktops.
 for _ in $(seq 200); do xdotool get_desktop >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool get_desktop >/dev/null 2>&1 || { echo "openbox did not start"; cat "$work/openbox.log"; exit 1; }
+xdotool get_desktop >/dev/null 2>&1 || { echo "$window_manager did not start"; cat "$work/wm.log"; exit 1; }
 
 # The Copy buttons' centres, in pixels of the client area (twips / 15).
 copy_expression="$(((8300 + 215) / 15)) $(((0 + 190) / 15))"
@@ -92,6 +101,11 @@ rows=(
     "keys in keyboard mode go to the menu bar alone|us|type 2+3;key alt;type 9;key Right;key Left;key Escape;key Return|2+3|5"
     "Alt, Enter opens the File menu and two Esc close it|us|type 2+3;key alt;key Return;key Escape;key Escape;key Return|2+3|5"
     "a click on a display leaves keyboard mode|us|type 2+3;key alt;mousemove --window WINDOW 100 60;click 1;key Return|2+3|5"
+    "keys reach the calculator after Alt+E, Esc, Alt+E, C|us|type 1;key alt+e;key Escape;key alt+e;key c;type 56+7;key Return|156+7|163"
+    "keys reach the calculator after Alt, Alt+E, C|us|type 1;key alt;key alt+e;key c;type 2+3;key Return|12+3|15"
+    "keys reach the calculator after the About box opened from the keyboard|us|type 1;key alt;key alt+h;key Return;sleep 0.5;key Escape;sleep 0.5;type 2+3;key Return|12+3|15"
+    "keys reach the calculator after a click on Edit, Esc, Alt+E, C|us|type 1;mousemove --window WINDOW 95 MENU;click 1;key Escape;key alt+e;key c;type 2+3;key Return|12+3|15"
+    "keys reach the calculator after Alt+E, Esc, Alt+E, Esc, Esc|us|type 1;key alt+e;key Escape;key alt+e;key Escape;key Escape;type 2+3;key Return|12+3|15"
     "^ is Shift+6 on a US layout|us|key 2;key asciicircum;key 3;key Return|2^3|8"
     "^ has a key of its own on a Japanese layout|jp|key 2;key asciicircum;key 3;key Return|2^3|8"
     "dead ^ is the power key on a German layout|de|key 2;key dead_circumflex;key 3;key Return|2^3|8"
@@ -112,9 +126,11 @@ for row in "${rows[@]}"; do
         continue
     fi
     IFS=';' read -ra steps <<<"$commands"
+    menu_middle=$((($(window_size | cut -dx -f2) - client_height) / 2))
     for step in "${steps[@]}"; do
+        step=${step//WINDOW/$window}
         # shellcheck disable=SC2086
-        xdotool ${step//WINDOW/$window}
+        xdotool ${step//MENU/$menu_middle}
         sleep 0.1
     done
     expression=$(read_display "$copy_expression")
