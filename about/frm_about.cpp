@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "about/orvane_version.h"
+#include "app/fixed_window_state.h"
 #include "app/icon.h"
 #include "app/twips.h"
 #include "app/whole_steps.h"
@@ -72,6 +73,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     }
     setFixedSize(TwipsToPixels(4785), TwipsToPixels(3000));
     CountSizeStepsFromFixedSize(*this);
+    KeepWindowStateNormal(*this);
 
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));

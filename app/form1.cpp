@@ -17,6 +17,7 @@
 #include "app/button_table.h"
 #include "app/display_accessible.h"
 #include "app/face_button.h"
+#include "app/fixed_window_state.h"
 #include "app/icon.h"
 #include "app/key_table.h"
 #include "app/key_translation.h"
@@ -67,6 +68,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), calculator_(*this) {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
     CountSizeStepsFromFixedSize(*this);
+    KeepWindowStateNormal(*this);
 
     // Key preview: the window sees every key before the focused button does.
     qApp->installEventFilter(this);

@@ -11,28 +11,11 @@ window_manager=${2:-openbox}
 wm_options=()
 [ "$window_manager" = xfwm4 ] && wm_options=(--compositor=off --sm-client-disable)
 
-for tool in Xvfb dbus-daemon "$window_manager" xdotool xclip setxkbmap wmctrl; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "skipped: $tool is not installed"
-        exit 77
-    fi
-done
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/orvane-x11.XXXXXX") || exit 1
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A display of our own: Xvfb picks a free number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=:$(head -n1 "$work/display")
+# shellcheck source=private_display.sh
+. "$(dirname "$0")/private_display.sh"
+require_tools Xvfb dbus-daemon "$window_manager" xdotool xclip setxkbmap wmctrl
+start_xvfb 1280x1024
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR=$work
 # xfwm4 reads its settings over a session bus, and starts without one only
