@@ -54,6 +54,10 @@ start_program() {
 window_size() {
     xdotool getwindowgeometry "$window" | awk '/Geometry:/ {print $2}'
 }
+# Where the window is and its client size, as "X,Y WIDTHxHEIGHT".
+window_place() {
+    xdotool getwindowgeometry "$window" | awk '/Position:/ {p = $2} /Geometry:/ {print p, $2}'
+}
 stop_program() {
     kill "$program" 2>/dev/null
     wait "$program" 2>/dev/null
@@ -130,18 +134,22 @@ setxkbmap us
 
 # At a fractional scale the window is its size at scale 1 times the scale,
 # rounded once: 582x218 becomes 873x327 at 1.5, also under a window manager.
-for row in "1|582x218" "1.5|873x327" "1.75|1019x382"; do
-    IFS='|' read -r scale want <<<"$row"
+# Asked by the window manager to fill the screen, it keeps its size and place.
+for row in "1|-|582x218" "1.5|-|873x327" "1.75|-|1019x382" "1|add,fullscreen|582x218"; do
+    IFS='|' read -r scale state want <<<"$row"
     if start_program QT_SCALE_FACTOR="$scale"; then
+        place=$(window_place)
+        [ "$state" = - ] || { wmctrl -i -r "$window" -b "$state"; sleep 1; }
         size=$(window_size)
+        [ "$(window_place)" = "$place" ] || size="$size, moved from $place to $(window_place)"
     else
         size="no window"
     fi
     stop_program
     if [ "$size" = "$want" ]; then
-        echo "ok    window at scale $scale is $size"
+        echo "ok    window at scale $scale ($state) is $size"
     else
-        echo "FAIL  window at scale $scale is $size, want $want"
+        echo "FAIL  window at scale $scale ($state) is $size, want $want"
         failures=$((failures + 1))
     fi
 done
