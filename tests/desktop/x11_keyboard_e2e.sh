@@ -14,7 +14,7 @@ wm_options=()
 
 # shellcheck source=private_display.sh
 . "$(dirname "$0")/private_display.sh"
-require_tools Xvfb dbus-daemon "$window_manager" xdotool xclip setxkbmap wmctrl
+require_tools Xvfb dbus-daemon "$window_manager" xdotool xclip setxkbmap wmctrl xwininfo
 start_xvfb 1280x1024
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR=$work
@@ -153,5 +153,21 @@ for row in "1|-|582x218" "1.5|-|873x327" "1.75|-|1019x382" "1|add,fullscreen|582
         failures=$((failures + 1))
     fi
 done
+
+# The About box's client area at its place on the screen (2340, 1875 twips),
+# the window manager's frame around it.
+about_place="no About box"
+if start_program; then
+    xdotool key alt+h sleep 0.3 key a
+    about=$(timeout 10 xdotool search --sync --onlyvisible --name 'のﾊﾞｰｼﾞｮﾝ情報$' | head -n1)
+    [ -n "$about" ] && about_place=$(xwininfo -id "$about" | awk '/Absolute upper-left/ {printf "%s%s", sep, $NF; sep = ","}')
+fi
+stop_program
+if [ "$about_place" = "$((2340 / 15)),$((1875 / 15))" ]; then
+    echo "ok    the About box's client area is at $about_place"
+else
+    echo "FAIL  the About box's client area is at $about_place, want 156,125"
+    failures=$((failures + 1))
+fi
 
 [ "$failures" -eq 0 ]
