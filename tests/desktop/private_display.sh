@@ -30,3 +30,15 @@ start_xvfb() {
     [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
     export DISPLAY=:$(head -n1 "$work/display")
 }
+
+# check WHAT GOT WANT: one line, "ok" or "FAIL" with both values; failures
+# are counted for the test's exit status.
+failures=0
+check() {
+    if [ "$2" = "$3" ]; then
+        echo "ok    $1"
+    else
+        echo "FAIL  $1: [$2], want [$3]"
+        failures=$((failures + 1))
+    fi
+}

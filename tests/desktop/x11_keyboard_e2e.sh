@@ -35,7 +35,6 @@ copy_expression="$(((8300 + 215) / 15)) $(((0 + 190) / 15))"
 copy_answer="$(((8300 + 215) / 15)) $(((375 + 187) / 15))"
 client_height=$((2985 / 15))
 
-failures=0
 program=0
 window=
 start_program() {
@@ -122,12 +121,7 @@ for row in "${rows[@]}"; do
     done
     expression=$(read_display "$copy_expression")
     answer=$(read_display "$copy_answer")
-    if [ "$expression" = "$want_expression" ] && [ "$answer" = "$want_answer" ]; then
-        echo "ok    $name"
-    else
-        echo "FAIL  $name: displays [$expression] [$answer], want [$want_expression] [$want_answer]"
-        failures=$((failures + 1))
-    fi
+    check "$name" "$expression | $answer" "$want_expression | $want_answer"
     stop_program
 done
 setxkbmap us
@@ -146,12 +140,7 @@ for row in "1|-|582x218" "1.5|-|873x327" "1.75|-|1019x382" "1|add,fullscreen|582
         size="no window"
     fi
     stop_program
-    if [ "$size" = "$want" ]; then
-        echo "ok    window at scale $scale ($state) is $size"
-    else
-        echo "FAIL  window at scale $scale ($state) is $size, want $want"
-        failures=$((failures + 1))
-    fi
+    check "window at scale $scale, state ${state/-/normal}" "$size" "$want"
 done
 
 # The About box's client area at its place on the screen (2340, 1875 twips),
@@ -163,11 +152,6 @@ if start_program; then
     [ -n "$about" ] && about_place=$(xwininfo -id "$about" | awk '/Absolute upper-left/ {printf "%s%s", sep, $NF; sep = ","}')
 fi
 stop_program
-if [ "$about_place" = "$((2340 / 15)),$((1875 / 15))" ]; then
-    echo "ok    the About box's client area is at $about_place"
-else
-    echo "FAIL  the About box's client area is at $about_place, want 156,125"
-    failures=$((failures + 1))
-fi
+check "the About box's client area at its place" "$about_place" "$((2340 / 15)),$((1875 / 15))"
 
 [ "$failures" -eq 0 ]
