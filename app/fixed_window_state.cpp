@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QObject>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -15,6 +16,12 @@ class NormalStateKeeper : public QObject {
 public:
     explicit NormalStateKeeper(QWidget& window) : QObject(&window), window_(window) {
         window.installEventFilter(this);
+        // The window calls itself normal as soon as it has asked to be, before
+        // the compositor has answered; the fixed size comes back only once the
+        // window has been normal, at its own size, for a while.
+        settle_.setSingleShot(true);
+        settle_.setInterval(1000);
+        connect(&settle_, &QTimer::timeout, this, &NormalStateKeeper::fixSizeAgain);
     }
 
 protected:
@@ -27,6 +34,7 @@ protected:
                         Qt::UniqueConnection);
             }
         }
+        if (watched == &window_ && event->type() == QEvent::Resize && sizeLetGo_) settle_.start();
         return false;
     }
 
@@ -39,14 +47,11 @@ private:
             if (QGuiApplication::platformName() == QLatin1String("wayland")) {
                 handle->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
                 sizeLetGo_ = true;
+                settle_.start();
             }
             // Asked once the platform has taken in the state it reported:
             // a request that matches what it last applied is never sent.
             QMetaObject::invokeMethod(this, &NormalStateKeeper::askForNormal, Qt::QueuedConnection);
-        } else if (sizeLetGo_) {
-            // Back to normal on the compositor's word: the fixed size again.
-            handle->setMaximumSize(window_.maximumSize());
-            sizeLetGo_ = false;
         }
     }
 
@@ -58,7 +63,18 @@ private:
         restoring_ = false;
     }
 
+    void fixSizeAgain() {
+        QWindow* handle = window_.windowHandle();
+        if (handle == nullptr || (handle->windowStates() & kLargeStates) ||
+            window_.size() != window_.minimumSize()) {
+            return;  // a resize or a state report starts the wait again
+        }
+        handle->setMaximumSize(window_.maximumSize());
+        sizeLetGo_ = false;
+    }
+
     QWidget& window_;
+    QTimer settle_;
     bool restoring_ = false;
     bool sizeLetGo_ = false;
 };

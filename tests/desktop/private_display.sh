@@ -31,6 +31,15 @@ start_xvfb() {
     export DISPLAY=:$(head -n1 "$work/display")
 }
 
+# start_session_bus: a private D-Bus session bus, for the desktop programs
+# that want one, at the address in `session_bus`; the calculator never sees it.
+start_session_bus() {
+    dbus-daemon --session --nofork --nopidfile --print-address=4 4>"$work/bus" 2>/dev/null &
+    pids+=($!)
+    for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.05; done
+    session_bus=$(head -n1 "$work/bus")
+}
+
 # check WHAT GOT WANT: one line, "ok" or "FAIL" with both values; failures
 # are counted for the test's exit status.
 failures=0

@@ -1,29 +1,37 @@
 #!/bin/bash
 # The calculator under a Wayland compositor that runs as a window on a private
-# Xvfb, driven with xdotool: Weston (its X11 backend) draws no title bars, so
-# Qt draws them, maximize button included. A click there, on the main window
-# and on the About box, then a key: the program must still run, each window
-# stay where it was, and the expression be intact and still take keys. The
-# windows are found on screenshots by their colours. Exits 77 (skipped) only
-# when a tool is missing.
+# Xvfb, driven with xdotool: Weston (its X11 backend) and GNOME's mutter
+# (nested) draw no title bars, so Qt draws them, maximize button included. A
+# click there, on the main window and on the About box, then a key: the
+# program must still run, each window stay where it was, and the expression
+# be intact and still take keys. The windows are found on screenshots by
+# their colours. Exits 77 (skipped) only when a tool is missing.
 #
-#   wayland_maximize_e2e.sh path/to/orvane
+#   wayland_maximize_e2e.sh path/to/orvane [weston|mutter]
 set -u
 orvane=$1
+compositor=${2:-weston}
 here=$(dirname "$0")
 
 
 # shellcheck source=private_display.sh
 . "$here/private_display.sh"
-require_tools Xvfb weston xdotool import python3
+require_tools Xvfb dbus-daemon "$compositor" xdotool import python3
 screen=1024x768
 start_xvfb "$screen"
 export XDG_RUNTIME_DIR=$work
-weston --backend=x11-backend.so --width=1000 --height=700 --socket=orvane --idle-time=0 \
-    --log="$work/weston.log" 2>/dev/null &
+if [ "$compositor" = mutter ]; then
+    # Mutter wants a session bus, and settles on its own size of window.
+    start_session_bus
+    DBUS_SESSION_BUS_ADDRESS=$session_bus mutter --nested --wayland --no-x11 \
+        --wayland-display=orvane >"$work/compositor.log" 2>&1 &
+else
+    weston --backend=x11-backend.so --width=1000 --height=700 --socket=orvane --idle-time=0 \
+        --log="$work/compositor.log" 2>/dev/null &
+fi
 pids+=($!)
 for _ in $(seq 100); do [ -S "$work/orvane" ] && break; sleep 0.1; done
-[ -S "$work/orvane" ] || { echo "weston did not start"; cat "$work/weston.log"; exit 1; }
+[ -S "$work/orvane" ] || { echo "$compositor did not start"; cat "$work/compositor.log"; exit 1; }
 
 env -u DISPLAY WAYLAND_DISPLAY=orvane QT_QPA_PLATFORM=wayland "$orvane" >"$work/orvane.log" 2>&1 &
 program=$!

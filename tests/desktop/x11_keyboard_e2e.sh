@@ -20,10 +20,8 @@ unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR=$work
 # xfwm4 reads its settings over a session bus, and starts without one only
 # half configured; it gets a private bus, which the calculator does not see.
-dbus-daemon --session --nofork --nopidfile --print-address=4 4>"$work/bus" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.05; done
-DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus") NO_AT_BRIDGE=1 \
+start_session_bus
+DBUS_SESSION_BUS_ADDRESS=$session_bus NO_AT_BRIDGE=1 \
     "$window_manager" "${wm_options[@]}" >"$work/wm.log" 2>&1 &
 pids+=($!)
 # The window manager is ready once it announces its desktops.
