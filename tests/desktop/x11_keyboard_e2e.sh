@@ -65,10 +65,12 @@ read_display() {
     read -r x y <<<"$1"
     menu_bar=$(($(window_size | cut -dx -f2) - client_height))
     printf 'sentinel' | xclip -selection clipboard -i >/dev/null 2>&1
+    # xclip takes the clipboard from the background: once it has, the click.
+    for _ in $(seq 100); do [ "$(timeout 2 xclip -selection clipboard -o 2>/dev/null)" = sentinel ] && break; sleep 0.05; done
     xdotool mousemove --window "$window" "$x" $((menu_bar + y)) click 1
     for _ in $(seq 100); do
         local text
-        text=$(xclip -selection clipboard -o 2>/dev/null)
+        text=$(timeout 2 xclip -selection clipboard -o 2>/dev/null)
         if [ "$text" != sentinel ]; then
             printf '%s' "$text"
             return
@@ -90,6 +92,7 @@ rows=(
     "keys reach the calculator after the About box opened from the keyboard|us|type 1;key alt;key alt+h;key Return;sleep 0.5;key Escape;sleep 0.5;type 2+3;key Return|12+3|15"
     "keys reach the calculator after a click on Edit, Esc, Alt+E, C|us|type 1;mousemove --window WINDOW 95 MENU;click 1;key Escape;key alt+e;key c;type 2+3;key Return|12+3|15"
     "keys reach the calculator after Alt+E, Esc, Alt+E, Esc, Esc|us|type 1;key alt+e;key Escape;key alt+e;key Escape;key Escape;type 2+3;key Return|12+3|15"
+    "a right click on Sin leaves the focus on the evaluate key|us|type 2+3;mousemove --window WINDOW 35 Y93;click 3;key Return|2+3|5"
     "^ is Shift+6 on a US layout|us|key 2;key asciicircum;key 3;key Return|2^3|8"
     "^ has a key of its own on a Japanese layout|jp|key 2;key asciicircum;key 3;key Return|2^3|8"
     "dead ^ is the power key on a German layout|de|key 2;key dead_circumflex;key 3;key Return|2^3|8"
@@ -110,11 +113,13 @@ for row in "${rows[@]}"; do
         continue
     fi
     IFS=';' read -ra steps <<<"$commands"
-    menu_middle=$((($(window_size | cut -dx -f2) - client_height) / 2))
+    menu_bar=$(($(window_size | cut -dx -f2) - client_height))
     for step in "${steps[@]}"; do
+        # MENU is the menu bar's middle, Y<n> the client area's row n.
         step=${step//WINDOW/$window}
+        [[ $step =~ Y([0-9]+) ]] && step=${step/Y${BASH_REMATCH[1]}/$((menu_bar + BASH_REMATCH[1]))}
         # shellcheck disable=SC2086
-        xdotool ${step//MENU/$menu_middle}
+        xdotool ${step//MENU/$((menu_bar / 2))}
         sleep 0.1
     done
     expression=$(read_display "$copy_expression")

@@ -139,23 +139,6 @@ private slots:
         QCOMPARE(Caption(*form_, 2), label2);
     }
 
-    // Only the left button presses a key or takes the focus to it: Enter
-    // after a right click still presses the key the user was on.
-    void onlyTheLeftButtonPressesOrFocuses_data() {
-        QTest::addColumn<Qt::MouseButton>("button");
-        QTest::newRow("right") << Qt::RightButton;
-        QTest::newRow("middle") << Qt::MiddleButton;
-    }
-    void onlyTheLeftButtonPressesOrFocuses() {
-        QFETCH(Qt::MouseButton, button);
-        Press(*form_, Qt::Key_2);
-        Press(*form_, Qt::Key_Plus, Qt::ShiftModifier);
-        QTest::mouseClick(Child<QAbstractButton>(*form_, "Command34"), button);
-        Press(*form_, Qt::Key_3);
-        Press(*form_, Qt::Key_Return);
-        QCOMPARE(Caption(*form_, 1) + " " + Caption(*form_, 2), QStringLiteral("2+3 5"));
-    }
-
     void menusHaveTheirItemsAndNoShortcuts_data() {
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("title");
