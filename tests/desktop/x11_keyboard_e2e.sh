@@ -11,7 +11,6 @@ window_manager=${2:-openbox}
 wm_options=()
 [ "$window_manager" = xfwm4 ] && wm_options=(--compositor=off --sm-client-disable)
 
-
 # shellcheck source=private_display.sh
 . "$(dirname "$0")/private_display.sh"
 require_tools Xvfb dbus-daemon "$window_manager" xdotool xclip setxkbmap wmctrl xwininfo
