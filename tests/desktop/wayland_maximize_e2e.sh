@@ -26,8 +26,10 @@ if [ "$compositor" = mutter ]; then
     DBUS_SESSION_BUS_ADDRESS=$session_bus mutter --nested --wayland --no-x11 \
         --wayland-display=orvane >"$work/compositor.log" 2>&1 &
 else
+    # No panel: a click that lands off our windows must not start a terminal.
+    printf '[shell]\npanel-position=none\n' >"$work/weston.ini"
     weston --backend=x11-backend.so --width=1000 --height=700 --socket=orvane --idle-time=0 \
-        --log="$work/compositor.log" 2>/dev/null &
+        --config="$work/weston.ini" --log="$work/compositor.log" 2>/dev/null &
 fi
 pids+=($!)
 for _ in $(seq 100); do [ -S "$work/orvane" ] && break; sleep 0.1; done
@@ -65,7 +67,7 @@ click_maximize() {  # WHICH LEFT TOP WIDTH
     xdotool mousemove $(($2 + $4 + 3 - 40)) $(($3 + 15)) click 1 sleep 1.5
     kill -0 "$program" 2>/dev/null && echo "running at $(locate "$1")"
 }
-type_into_window() { xdotool mousemove $((x + 100)) $((y + 60)) click 1 sleep 0.3 "$@" sleep 0.5; }
+type_into_window() { xdotool mousemove $((x + 100)) $((y + 60)) click 1 sleep 0.3 "$@"; sleep 0.5; }
 
 read -r x y top <<<"$(locate main 80)"
 [ -n "${x:-}" ] || { echo "FAIL  the window did not appear"; cat "$work/orvane.log"; exit 1; }
