@@ -79,7 +79,7 @@ typed=$(expression)
 check "the main window after its maximize button" "$(click_maximize main "$x" "$top" 582)" "running at $x $y $top"
 check "the expression after it" "$(expression)" "$typed"
 # Keys sent through the compositor are sometimes dropped just after a click
-# on the title bar; the About box is asked for again if need be.
+# on the title bar, more so under load; they are sent again if need be.
 for _ in 1 2 3; do
     type_into_window key alt+h sleep 0.5 key a
     read -r ax ay atop <<<"$(locate about)"
@@ -88,7 +88,10 @@ done
 check "the About box after its maximize button" "$(click_maximize about "${ax:-0}" "${atop:-0}" 319)" \
     "running at ${ax:-} ${ay:-} ${atop:-}"
 xdotool key Escape
-type_into_window type 4
+for _ in 1 2 3; do  # as above, a key may be dropped
+    type_into_window type 4
+    [ "$(expression)" != "$typed" ] && break
+done
 [ "$(expression)" != "$typed" ]
 check "a key typed afterwards reaches the calculator" "$?" 0
 [ "$failures" -eq 0 ] || cat "$work/orvane.log"
