@@ -11,7 +11,7 @@ PACKAGES := cmake make g++ pkg-config python3 libmpfr-dev \
             qt6-base-dev librsvg2-bin \
             qt6-wayland fonts-ipafont-gothic fonts-dejavu-core xvfb xauth \
             desktop-file-utils appstream \
-            openbox xdotool xclip x11-xkb-utils weston \
+            openbox xfwm4 wmctrl xdotool xclip x11-xkb-utils x11-utils weston mutter imagemagick \
             qt6-tools-dev qt6-l10n-tools \
             dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca speech-dispatcher \
             speech-dispatcher-espeak-ng espeak-ng locales devscripts \

@@ -9,6 +9,7 @@
 
 #include "about/orvane_version.h"
 #include "app/about_accessible.h"
+#include "app/fixed_window_state.h"
 #include "app/icon.h"
 #include "app/twips.h"
 #include "app/whole_steps.h"
@@ -61,16 +62,19 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
 
+    setFixedSize(TwipsToPixels(4785), TwipsToPixels(3000));
+    CountSizeStepsFromFixedSize(*this);
     // The client area sits at a fixed place measured from the screen's corner.
+    // Given as the client area's geometry, not with move(), Qt asks the window
+    // manager to keep the client area there and put its frame around it.
     // A Wayland client cannot place its windows: there the compositor places
     // the box, a transient of the calculator window.
     if (QGuiApplication::platformName() != QLatin1String("wayland")) {
         const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
         const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
-        move(origin + QPoint(TwipsToPixels(2340), TwipsToPixels(1875)));
+        setGeometry(QRect(origin + QPoint(TwipsToPixels(2340), TwipsToPixels(1875)), size()));
     }
-    setFixedSize(TwipsToPixels(4785), TwipsToPixels(3000));
-    CountSizeStepsFromFixedSize(*this);
+    KeepWindowStateNormal(*this);
 
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));

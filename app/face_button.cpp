@@ -1,5 +1,7 @@
 #include "app/face_button.h"
 
+#include <QMouseEvent>
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -22,8 +24,16 @@ FaceButton::FaceButton(const ButtonSpec& button, QWidget* parent)
     const ButtonSpeech speech = SpeakButton(button.number);
     setAccessibleName(QCoreApplication::translate("Orvane", speech.name));
     setAccessibleDescription(QCoreApplication::translate("Orvane", speech.description));
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab, or a left click (see mousePressEvent): a right click would take
+    // the focus too, and the next Enter would press this key instead of the
+    // one the user was on.
+    setFocusPolicy(Qt::TabFocus);
     setGeometry(TwipsToPixels(button.rect));
+}
+
+void FaceButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) setFocus(Qt::MouseFocusReason);
+    QAbstractButton::mousePressEvent(event);
 }
 
 QSize FaceButton::sizeHint() const { return TwipsToPixels(button_.rect).size(); }

@@ -15,6 +15,7 @@
 #include "about/frm_about.h"
 #include "app/display_accessible.h"
 #include "app/face_button.h"
+#include "app/fixed_window_state.h"
 #include "app/icon.h"
 #include "app/key_speech.h"
 #include "tables/button_table.h"
@@ -70,6 +71,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), calculator_(*this) {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
     CountSizeStepsFromFixedSize(*this);
+    KeepWindowStateNormal(*this);
 
     // Key preview: the window sees every key before the focused button does.
     qApp->installEventFilter(this);
@@ -206,8 +208,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // unconsumed. While the menu bar has the keyboard (a menu open, or its
     // keyboard mode after Alt) every key is the bar's alone.
     if (watched != windowHandle()) return false;
-    if (event->type() == QEvent::KeyPress && !menuBar_->ownsKeyboard()) {
-        PreviewKey(*static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::KeyPress) {
+        // Whatever went on in the bar, a key after it closed is the calculator's.
+        menuBar_->settle();
+        if (!menuBar_->ownsKeyboard()) PreviewKey(*static_cast<QKeyEvent*>(event));
     } else if (event->type() == QEvent::MouseButtonPress) {
         // A click anywhere but on a title ends the bar's keyboard mode, as
         // Esc does, also where the click lands on no control.

@@ -1,6 +1,7 @@
 #include "app/startup_display.h"
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <QString>
 #include <QtGlobal>
 #include <cstdio>
@@ -41,11 +42,18 @@ std::string DescribeDisplay(int argc, char** argv) {
     return described;
 }
 
+// A message as Qt handed it over. A context field Qt left null stays null:
+// the message pattern leaves out what is missing, but prints what is empty.
 struct HeldMessage {
     QtMsgType type;
+    QByteArray file;
+    int line;
+    QByteArray function;
     QByteArray category;
     QString text;
 };
+
+const char* NullIfNull(const QByteArray& field) { return field.isNull() ? nullptr : field.constData(); }
 
 // One guard at a time: QApplication is built once.
 struct GuardState {
@@ -55,13 +63,37 @@ struct GuardState {
 };
 GuardState* guardState = nullptr;
 
+// Qt names the platform plugin it could not find or load in a warning
+// before it gives up, and lists the ones it has in its last words.
+std::string PluginFailureLine(const QString& fatalText) {
+    static const QRegularExpression named(QStringLiteral("Qt platform plugin \"([^\"]*)\""));
+    static const QRegularExpression available(QStringLiteral("Available platform plugins are: ([^\n]*?)\\.?\n?$"));
+    QString plugin;
+    for (const HeldMessage& message : guardState->held) {
+        // A display that cannot be opened also makes its plugin fail to load;
+        // the user then needs the display advice, not a list of plugins.
+        if (message.text.contains(QLatin1String("could not connect to display")) ||
+            message.text.contains(QLatin1String("Failed to create wl_display"))) {
+            return {};
+        }
+        const QRegularExpressionMatch match = named.match(message.text);
+        if (match.hasMatch()) plugin = match.captured(1);
+    }
+    const QRegularExpressionMatch list = available.match(fatalText);
+    if (plugin.isEmpty() || !list.hasMatch()) return {};
+    return "orvane: no usable Qt platform plugin \"" + plugin.toStdString() +
+           "\"; available: " + list.captured(1).toStdString() + "\n";
+}
+
 void HoldOrFail(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fputs(guardState->line.c_str(), stderr);
+        const std::string pluginLine = PluginFailureLine(text);
+        std::fputs(pluginLine.empty() ? guardState->line.c_str() : pluginLine.c_str(), stderr);
         std::fflush(stderr);
         std::_Exit(1);
     }
-    guardState->held.push_back({type, context.category, text});
+    guardState->held.push_back({type, QByteArray(context.file), context.line,
+                                QByteArray(context.function), QByteArray(context.category), text});
 }
 
 }  // namespace
@@ -102,7 +134,8 @@ void DisplayOpenGuard::Release() {
     if (guardState == nullptr) return;
     qInstallMessageHandler(guardState->previous);
     for (const HeldMessage& message : guardState->held) {
-        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        const QMessageLogContext context(NullIfNull(message.file), message.line,
+                                         NullIfNull(message.function), NullIfNull(message.category));
         guardState->previous(message.type, context, message.text);
     }
     delete guardState;

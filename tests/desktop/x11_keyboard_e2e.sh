@@ -1,49 +1,37 @@
 #!/bin/bash
 # The calculator on a real X server with a window manager: a private Xvfb
-# with openbox, keys typed with xdotool on US, Japanese, German and French
-# layouts, the displays read back through the Copy buttons and xclip. One
-# fresh program per row. Exits 77 (skipped) only when a tool is missing.
+# with openbox or xfwm4, keys typed with xdotool on US, Japanese, German and
+# French layouts, the displays read back through the Copy buttons and xclip.
+# One fresh program per row. Exits 77 (skipped) only when a tool is missing.
 #
-#   x11_keyboard_e2e.sh path/to/orvane
+#   x11_keyboard_e2e.sh path/to/orvane [openbox|xfwm4]
 set -u
 orvane=$1
+window_manager=${2:-openbox}
+wm_options=()
+[ "$window_manager" = xfwm4 ] && wm_options=(--compositor=off --sm-client-disable)
 
-for tool in Xvfb openbox xdotool xclip setxkbmap; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "skipped: $tool is not installed"
-        exit 77
-    fi
-done
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/orvane-x11.XXXXXX") || exit 1
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A display of our own: Xvfb picks a free number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=:$(head -n1 "$work/display")
+# shellcheck source=private_display.sh
+. "$(dirname "$0")/private_display.sh"
+require_tools Xvfb dbus-daemon "$window_manager" xdotool xclip setxkbmap wmctrl xwininfo
+start_xvfb 1280x1024
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR=$work
-openbox >"$work/openbox.log" 2>&1 &
+# xfwm4 reads its settings over a session bus, and starts without one only
+# half configured; it gets a private bus, which the calculator does not see.
+start_session_bus
+DBUS_SESSION_BUS_ADDRESS=$session_bus NO_AT_BRIDGE=1 \
+    "$window_manager" "${wm_options[@]}" >"$work/wm.log" 2>&1 &
 pids+=($!)
 # The window manager is ready once it announces its desktops.
 for _ in $(seq 200); do xdotool get_desktop >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool get_desktop >/dev/null 2>&1 || { echo "openbox did not start"; cat "$work/openbox.log"; exit 1; }
+xdotool get_desktop >/dev/null 2>&1 || { echo "$window_manager did not start"; cat "$work/wm.log"; exit 1; }
 
 # The Copy buttons' centres, in pixels of the client area (twips / 15).
 copy_expression="$(((8300 + 215) / 15)) $(((0 + 190) / 15))"
 copy_answer="$(((8300 + 215) / 15)) $(((375 + 187) / 15))"
 client_height=$((2985 / 15))
 
-failures=0
 program=0
 window=
 start_program() {
@@ -62,6 +50,10 @@ start_program() {
 window_size() {
     xdotool getwindowgeometry "$window" | awk '/Geometry:/ {print $2}'
 }
+# Where the window is and its client size, as "X,Y WIDTHxHEIGHT".
+window_place() {
+    xdotool getwindowgeometry "$window" | awk '/Position:/ {p = $2} /Geometry:/ {print p, $2}'
+}
 stop_program() {
     kill "$program" 2>/dev/null
     wait "$program" 2>/dev/null
@@ -72,10 +64,12 @@ read_display() {
     read -r x y <<<"$1"
     menu_bar=$(($(window_size | cut -dx -f2) - client_height))
     printf 'sentinel' | xclip -selection clipboard -i >/dev/null 2>&1
+    # xclip takes the clipboard from the background: once it has, the click.
+    for _ in $(seq 100); do [ "$(timeout 2 xclip -selection clipboard -o 2>/dev/null)" = sentinel ] && break; sleep 0.05; done
     xdotool mousemove --window "$window" "$x" $((menu_bar + y)) click 1
     for _ in $(seq 100); do
         local text
-        text=$(xclip -selection clipboard -o 2>/dev/null)
+        text=$(timeout 2 xclip -selection clipboard -o 2>/dev/null)
         if [ "$text" != sentinel ]; then
             printf '%s' "$text"
             return
@@ -92,6 +86,12 @@ rows=(
     "keys in keyboard mode go to the menu bar alone|us|type 2+3;key alt;type 9;key Right;key Left;key Escape;key Return|2+3|5"
     "Alt, Enter opens the File menu and two Esc close it|us|type 2+3;key alt;key Return;key Escape;key Escape;key Return|2+3|5"
     "a click on a display leaves keyboard mode|us|type 2+3;key alt;mousemove --window WINDOW 100 60;click 1;key Return|2+3|5"
+    "keys reach the calculator after Alt+E, Esc, Alt+E, C|us|type 1;key alt+e;key Escape;key alt+e;key c;type 56+7;key Return|156+7|163"
+    "keys reach the calculator after Alt, Alt+E, C|us|type 1;key alt;key alt+e;key c;type 2+3;key Return|12+3|15"
+    "keys reach the calculator after the About box opened from the keyboard|us|type 1;key alt;key alt+h;key Return;search --sync --onlyvisible --name のﾊﾞｰｼﾞｮﾝ情報$;sleep 0.5;key Escape;sleep 0.5;type 2+3;key Return|12+3|15"
+    "keys reach the calculator after a click on Edit, Esc, Alt+E, C|us|type 1;mousemove --window WINDOW 95 MENU;click 1;key Escape;key alt+e;key c;type 2+3;key Return|12+3|15"
+    "keys reach the calculator after Alt+E, Esc, Alt+E, Esc, Esc|us|type 1;key alt+e;key Escape;key alt+e;key Escape;key Escape;type 2+3;key Return|12+3|15"
+    "a right click on Sin leaves the focus on the evaluate key|us|type 2+3;mousemove --window WINDOW 35 Y93;click 3;key Return|2+3|5"
     "^ is Shift+6 on a US layout|us|key 2;key asciicircum;key 3;key Return|2^3|8"
     "^ has a key of its own on a Japanese layout|jp|key 2;key asciicircum;key 3;key Return|2^3|8"
     "dead ^ is the power key on a German layout|de|key 2;key dead_circumflex;key 3;key Return|2^3|8"
@@ -112,39 +112,48 @@ for row in "${rows[@]}"; do
         continue
     fi
     IFS=';' read -ra steps <<<"$commands"
+    menu_bar=$(($(window_size | cut -dx -f2) - client_height))
     for step in "${steps[@]}"; do
+        # MENU is the menu bar's middle, Y<n> the client area's row n.
+        step=${step//WINDOW/$window}
+        [[ $step =~ Y([0-9]+) ]] && step=${step/Y${BASH_REMATCH[1]}/$((menu_bar + BASH_REMATCH[1]))}
         # shellcheck disable=SC2086
-        xdotool ${step//WINDOW/$window}
+        xdotool ${step//MENU/$((menu_bar / 2))} >/dev/null
         sleep 0.1
     done
     expression=$(read_display "$copy_expression")
     answer=$(read_display "$copy_answer")
-    if [ "$expression" = "$want_expression" ] && [ "$answer" = "$want_answer" ]; then
-        echo "ok    $name"
-    else
-        echo "FAIL  $name: displays [$expression] [$answer], want [$want_expression] [$want_answer]"
-        failures=$((failures + 1))
-    fi
+    check "$name" "$expression | $answer" "$want_expression | $want_answer"
     stop_program
 done
 setxkbmap us
 
 # At a fractional scale the window is its size at scale 1 times the scale,
 # rounded once: 582x218 becomes 873x327 at 1.5, also under a window manager.
-for row in "1|582x218" "1.5|873x327" "1.75|1019x382"; do
-    IFS='|' read -r scale want <<<"$row"
+# Asked by the window manager to fill the screen, it keeps its size and place.
+for row in "1|-|582x218" "1.5|-|873x327" "1.75|-|1019x382" "1|add,fullscreen|582x218"; do
+    IFS='|' read -r scale state want <<<"$row"
     if start_program QT_SCALE_FACTOR="$scale"; then
+        place=$(window_place)
+        [ "$state" = - ] || { wmctrl -i -r "$window" -b "$state"; sleep 1; }
         size=$(window_size)
+        [ "$(window_place)" = "$place" ] || size="$size, moved from $place to $(window_place)"
     else
         size="no window"
     fi
     stop_program
-    if [ "$size" = "$want" ]; then
-        echo "ok    window at scale $scale is $size"
-    else
-        echo "FAIL  window at scale $scale is $size, want $want"
-        failures=$((failures + 1))
-    fi
+    check "window at scale $scale, state ${state/-/normal}" "$size" "$want"
 done
+
+# The About box's client area at its place on the screen (2340, 1875 twips),
+# the window manager's frame around it.
+about_place="no About box"
+if start_program; then
+    xdotool key alt+h sleep 0.3 key a
+    about=$(timeout 10 xdotool search --sync --onlyvisible --name 'のﾊﾞｰｼﾞｮﾝ情報$' | head -n1)
+    [ -n "$about" ] && about_place=$(xwininfo -id "$about" | awk '/Absolute upper-left/ {printf "%s%s", sep, $NF; sep = ","}')
+fi
+stop_program
+check "the About box's client area at its place" "$about_place" "$((2340 / 15)),$((1875 / 15))"
 
 [ "$failures" -eq 0 ]
