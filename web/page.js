@@ -115,22 +115,22 @@
     const faceData = JSON.parse(engine.faces());
     const faces = new Map(faceData.faces.map((face) => [face.button, face]));
     defineFacePaints(faceData);
-    for (const spec of buttons) {
+    for (const key of buttons) {
       const button = document.createElement('button');
       button.type = 'button';
-      button.id = 'Command' + spec.number;
+      button.id = 'Command' + key.number;
       button.className = 'key';
-      place(button, spec.left, spec.top, spec.width, spec.height);
-      if (spec.family === 'caption') {
+      place(button, key.left, key.top, key.width, key.height);
+      if (key.family === 'caption') {
         button.hidden = true;  // never available, and never drawn
       } else {
-        button.append(drawFace(faces.get(spec.number), faceData, !spec.available));
-        describe(button, spec.name, spec.description);
-        if (spec.tooltip) button.title = spec.tooltip;
-        button.disabled = !spec.available;
+        button.append(drawFace(faces.get(key.number), faceData, !key.available));
+        describe(button, key.name, key.description);
+        if (key.tooltip) button.title = key.tooltip;
+        button.disabled = !key.available;
       }
       button.addEventListener('click', () => {
-        engine.press(spec.number);
+        engine.press(key.number);
         show();
       });
       client.append(button);
