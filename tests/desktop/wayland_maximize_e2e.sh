@@ -13,9 +13,8 @@ orvane=$1
 compositor=${2:-weston}
 here=$(dirname "$0")
 
-
-# shellcheck source=private_display.sh
-. "$here/private_display.sh"
+# shellcheck source=../../tools/private_display.sh
+. "$(dirname "$0")/../../tools/private_display.sh"
 require_tools Xvfb dbus-daemon "$compositor" xdotool import python3
 screen=1024x768
 start_xvfb "$screen"

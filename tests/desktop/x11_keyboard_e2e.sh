@@ -11,8 +11,8 @@ window_manager=${2:-openbox}
 wm_options=()
 [ "$window_manager" = xfwm4 ] && wm_options=(--compositor=off --sm-client-disable)
 
-# shellcheck source=private_display.sh
-. "$(dirname "$0")/private_display.sh"
+# shellcheck source=../../tools/private_display.sh
+. "$(dirname "$0")/../../tools/private_display.sh"
 require_tools Xvfb dbus-daemon "$window_manager" xdotool xclip setxkbmap wmctrl xwininfo
 start_xvfb 1280x1024
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
