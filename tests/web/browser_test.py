@@ -122,16 +122,14 @@ class Page:
         self.centres = browser.evaluate(
             "Object.fromEntries([...document.querySelectorAll('button[id]')].map(b => {"
             " const r = b.getBoundingClientRect(); return [b.id, [r.x + r.width / 2, r.y + r.height / 2]]; }))")
-        # Menu items have a place only while their menu is open.
-        for title, items in (("mnuHnensyuu", ("mnuSikicopy", "mnuKotaecopy")),):
-            [browser.wait(i) for i in self.click(title)]
-            browser.wait_for(f"!document.getElementById('{items[0]}').parentElement.hidden")
-            for item in items:
-                self.centres[item] = browser.evaluate(
-                    f"(r => [r.x + r.width / 2, r.y + r.height / 2])"
-                    f"(document.getElementById('{item}').getBoundingClientRect())")
-            [browser.wait(i) for i in self.click(title)]
-        self.menu_title = {"mnuSikicopy": "mnuHnensyuu", "mnuKotaecopy": "mnuHnensyuu"}
+        # The copy commands have a place only while their menu is open.
+        [browser.wait(i) for i in self.click("mnuHnensyuu")]
+        browser.wait_for("!document.getElementById('mnuSikicopy').parentElement.hidden")
+        for item in ("mnuSikicopy", "mnuKotaecopy"):
+            self.centres[item] = browser.evaluate(
+                f"(r => [r.x + r.width / 2, r.y + r.height / 2])"
+                f"(document.getElementById('{item}').getBoundingClientRect())")
+        [browser.wait(i) for i in self.click("mnuHnensyuu")]
 
     def click(self, element_id):
         x, y = self.centres[element_id]
@@ -151,7 +149,7 @@ class Page:
         if "button" in event:
             sent = self.click(f"Command{event['button']}")
         elif "menu" in event:
-            sent = self.click(self.menu_title[event["menu"]]) + self.click(event["menu"])
+            sent = self.click("mnuHnensyuu") + self.click(event["menu"])
         else:
             sent = self.press(event)
         for command_id in sent:
@@ -204,6 +202,12 @@ def check_fault(url, setup, expected_text):
         browser.close()
 
 
+def serve(page):
+    server = make_server(str(page))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, f"http://127.0.0.1:{server.server_address[1]}/"
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--page", required=True, type=pathlib.Path)
@@ -216,9 +220,7 @@ def main():
     events = list(seed_events(args.seeds)) + list(formula_events()) + list(function_events(rng, 300)) + \
         list(random_events(rng, args.random))
     expected = desktop_states(args.replay, events)
-    server = make_server(str(args.page))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    url = f"http://127.0.0.1:{server.server_address[1]}/"
+    server, url = serve(args.page)
     weight = sum(len(gzip.compress(f.read_bytes(), 9)) for f in args.page.iterdir())
     failures = [f"the page weighs {weight} bytes gzipped"] if weight > 300 * 1024 else []
     browser = Browser()
@@ -240,9 +242,8 @@ def main():
         if unnamed:
             failures.append(f"keys without a spoken name: {unnamed}")
 
-        # Offline: once the worker is active, the page must come back without
+        # Offline: the worker is active, so the page must come back without
         # the server; on the narrowest screen, where it is scaled the most.
-        browser.evaluate("navigator.serviceWorker.ready.then(() => true)")
         server.shutdown()
         server.server_close()
         browser.call("Emulation.setDeviceMetricsOverride", width=320, height=480, deviceScaleFactor=1, mobile=True)
@@ -258,9 +259,7 @@ def main():
     finally:
         browser.close()
 
-    server = make_server(str(args.page))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    url = f"http://127.0.0.1:{server.server_address[1]}/"
+    server, url = serve(args.page)
     without_wasm = lambda b: (b.call("Page.enable"), b.call(
         "Page.addScriptToEvaluateOnNewDocument",
         source="Object.defineProperty(globalThis, 'WebAssembly', {value: undefined, configurable: true});"))
