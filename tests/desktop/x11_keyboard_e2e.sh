@@ -34,11 +34,22 @@ client_height=$((2985 / 15))
 
 program=0
 window=
+# find_window NAME SECONDS: the first visible window of the running program
+# whose title matches NAME. A window that vanishes mid-search makes xdotool
+# fail with BadWindow, so a failed search is simply tried again.
+find_window() {
+    local found deadline=$((SECONDS + $2))
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        found=$(xdotool search --all --onlyvisible --pid "$program" --name "$1" 2>/dev/null | head -n1)
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
 start_program() {
     env "$@" "$orvane" >"$work/orvane.log" 2>&1 &
     program=$!
-    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Orvane$' | head -n1)
-    [ -n "$window" ] || return 1
+    window=$(find_window '^Orvane$' 30) || return 1
     # Right after start-up the window manager may not be ready to activate.
     for _ in $(seq 20); do
         timeout 5 xdotool windowactivate --sync "$window" >/dev/null 2>&1 && return 0
@@ -54,9 +65,15 @@ window_size() {
 window_place() {
     xdotool getwindowgeometry "$window" | awk '/Position:/ {p = $2} /Geometry:/ {print p, $2}'
 }
+# The server destroys a killed program's windows only once it sees the
+# connection close; the next program starts after they are gone.
 stop_program() {
     kill "$program" 2>/dev/null
     wait "$program" 2>/dev/null
+    for _ in $(seq 50); do
+        [ -z "$(xdotool search --onlyvisible --name '^Orvane$' 2>/dev/null)" ] && break
+        sleep 0.1
+    done
 }
 # Clicks a Copy button and prints what the clipboard then holds.
 read_display() {
@@ -88,7 +105,7 @@ rows=(
     "a click on a display leaves keyboard mode|us|type 2+3;key alt;mousemove --window WINDOW 100 60;click 1;key Return|2+3|5"
     "keys reach the calculator after Alt+E, Esc, Alt+E, C|us|type 1;key alt+e;key Escape;key alt+e;key c;type 56+7;key Return|156+7|163"
     "keys reach the calculator after Alt, Alt+E, C|us|type 1;key alt;key alt+e;key c;type 2+3;key Return|12+3|15"
-    "keys reach the calculator after the About box opened from the keyboard|us|type 1;key alt;key alt+h;key Return;search --sync --onlyvisible --name のﾊﾞｰｼﾞｮﾝ情報$;sleep 0.5;key Escape;sleep 0.5;type 2+3;key Return|12+3|15"
+    "keys reach the calculator after the About box opened from the keyboard|us|type 1;key alt;key alt+h;key Return;await のﾊﾞｰｼﾞｮﾝ情報$;sleep 0.5;key Escape;sleep 0.5;type 2+3;key Return|12+3|15"
     "keys reach the calculator after a click on Edit, Esc, Alt+E, C|us|type 1;mousemove --window WINDOW 95 MENU;click 1;key Escape;key alt+e;key c;type 2+3;key Return|12+3|15"
     "keys reach the calculator after Alt+E, Esc, Alt+E, Esc, Esc|us|type 1;key alt+e;key Escape;key alt+e;key Escape;key Escape;type 2+3;key Return|12+3|15"
     "a right click on Sin leaves the focus on the evaluate key|us|type 2+3;mousemove --window WINDOW 35 Y93;click 3;key Return|2+3|5"
@@ -116,6 +133,7 @@ for row in "${rows[@]}"; do
     for step in "${steps[@]}"; do
         # MENU is the menu bar's middle, Y<n> the client area's row n.
         step=${step//WINDOW/$window}
+        [[ $step == await\ * ]] && { find_window "${step#await }" 10 >/dev/null; continue; }
         [[ $step =~ Y([0-9]+) ]] && step=${step/Y${BASH_REMATCH[1]}/$((menu_bar + BASH_REMATCH[1]))}
         # shellcheck disable=SC2086
         xdotool ${step//MENU/$((menu_bar / 2))} >/dev/null
@@ -150,7 +168,7 @@ done
 about_place="no About box"
 if start_program; then
     xdotool key alt+h sleep 0.3 key a
-    about=$(timeout 10 xdotool search --sync --onlyvisible --name 'のﾊﾞｰｼﾞｮﾝ情報$' | head -n1)
+    about=$(find_window 'のﾊﾞｰｼﾞｮﾝ情報$' 10)
     [ -n "$about" ] && about_place=$(xwininfo -id "$about" | awk '/Absolute upper-left/ {printf "%s%s", sep, $NF; sep = ","}')
 fi
 stop_program
