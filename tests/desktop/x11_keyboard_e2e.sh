@@ -46,6 +46,16 @@ find_window() {
     done
     return 1
 }
+# await_active NAME: waits until the program's window NAME is the active one,
+# as a user waits to see a window focused before typing into it.
+await_active() {
+    local target
+    target=$(find_window "$1" 10) || return 1
+    for _ in $(seq 100); do
+        [ "$(xdotool getactivewindow 2>/dev/null)" = "$target" ] && return 0
+        sleep 0.1
+    done
+}
 start_program() {
     env "$@" "$orvane" >"$work/orvane.log" 2>&1 &
     program=$!
@@ -105,7 +115,7 @@ rows=(
     "a click on a display leaves keyboard mode|us|type 2+3;key alt;mousemove --window WINDOW 100 60;click 1;key Return|2+3|5"
     "keys reach the calculator after Alt+E, Esc, Alt+E, C|us|type 1;key alt+e;key Escape;key alt+e;key c;type 56+7;key Return|156+7|163"
     "keys reach the calculator after Alt, Alt+E, C|us|type 1;key alt;key alt+e;key c;type 2+3;key Return|12+3|15"
-    "keys reach the calculator after the About box opened from the keyboard|us|type 1;key alt;key alt+h;key Return;await のﾊﾞｰｼﾞｮﾝ情報$;sleep 0.5;key Escape;sleep 0.5;type 2+3;key Return|12+3|15"
+    "keys reach the calculator after the About box opened from the keyboard|us|type 1;key alt;key alt+h;key Return;await のﾊﾞｰｼﾞｮﾝ情報$;key Escape;await ^Orvane$;type 2+3;key Return|12+3|15"
     "keys reach the calculator after a click on Edit, Esc, Alt+E, C|us|type 1;mousemove --window WINDOW 95 MENU;click 1;key Escape;key alt+e;key c;type 2+3;key Return|12+3|15"
     "keys reach the calculator after Alt+E, Esc, Alt+E, Esc, Esc|us|type 1;key alt+e;key Escape;key alt+e;key Escape;key Escape;type 2+3;key Return|12+3|15"
     "a right click on Sin leaves the focus on the evaluate key|us|type 2+3;mousemove --window WINDOW 35 Y93;click 3;key Return|2+3|5"
@@ -133,7 +143,7 @@ for row in "${rows[@]}"; do
     for step in "${steps[@]}"; do
         # MENU is the menu bar's middle, Y<n> the client area's row n.
         step=${step//WINDOW/$window}
-        [[ $step == await\ * ]] && { find_window "${step#await }" 10 >/dev/null; continue; }
+        [[ $step == await\ * ]] && { await_active "${step#await }"; continue; }
         [[ $step =~ Y([0-9]+) ]] && step=${step/Y${BASH_REMATCH[1]}/$((menu_bar + BASH_REMATCH[1]))}
         # shellcheck disable=SC2086
         xdotool ${step//MENU/$((menu_bar / 2))} >/dev/null
