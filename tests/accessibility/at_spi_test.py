@@ -65,7 +65,7 @@ SEQUENCES = [
 
 # What each display reads after backspace on the empty expression: words,
 # never a bare sign or nothing.
-EMPTIED = {"Label1": "empty", "Label2": "equals", "Label3": "memory 1", "Label4": "memory 2"}
+EMPTIED = {"Label1": "empty", "Label2": "no answer", "Label3": "memory 1", "Label4": "memory 2"}
 
 INTERNAL_NAME = re.compile(r"^(Command\d+|Label\d+|mnu\w+|frmAbout|cmdOK|lbl\w+|pic\w+)$")
 
@@ -133,6 +133,8 @@ class Window:
         self.objects = {}
         for index in range(self.client.childCount):
             child = self.client.getChildAtIndex(index)
+            if child.getRoleName() == "status bar" and child.childCount:
+                child = child.getChildAtIndex(0)  # the answer display stands in it
             if index < 4:
                 self.objects[f"Label{index + 1}"] = child
             elif index < 4 + 45:
@@ -330,12 +332,18 @@ ORCA_STEPS = [
     ("type", "0", "0.", "0."),
     ("type", ".", "refused", "できません"),
     ("key", "Escape", "cleared", "クリア"),
-    ("type", "2+3*4(", ("2", "+", "3", "*", "4", "*("), ("2", "+", "3", "*", "4", "*(")),
-    ("key", "BackSpace BackSpace", ("deleted (", "deleted *"), ("( を削除", "* を削除")),
+    ("type", "2+3*4(", ("2", "plus", "times open parenthesis"), ("2", "プラス", "かける 開き括弧")),
+    ("key", "BackSpace BackSpace", ("deleted open parenthesis", "deleted times"),
+     ("開き括弧 を削除", "かける を削除")),
     ("key", "Return", "14", "14"),
     ("press", "Command25", "memory 1, 14", "メモリ1、14"),
-    ("type", "+", "+", "+"),
+    ("type", "+", "plus", "プラス"),
     ("key", "Return", "The expression is incomplete.", "式が不完全です"),
+    ("type", "7/8-9*2", ("divided by", "minus", "times"), ("わる", "マイナス", "かける")),
+    # Typed with no delay at all, then evaluated: the answer is never lost.
+    ("fast", "12+34*56-78+90*12-37+45*6-8+9", "3152", "3152"),
+    # Where am I, on the evaluate key that has the focus.
+    ("key", "KP_Enter", "Answer: 3152.", "答えは 3152。"),
     ("about", "menu 2", "version 1.1.", "バージョン 1.1."),
 ]
 
@@ -408,6 +416,11 @@ def check_orca_session(pyatspi, session, orvane, clock, log, row, env, language)
                 subprocess.run(["xdotool", how] + (["--delay", "60", what] if how == "type"
                                                    else what.split()),
                                env=session.env, timeout=clock.left(10), check=False)
+            elif how == "fast":
+                for command in (["key", "Escape"], ["type", "--delay", "0", what],
+                                ["key", "Return"]):
+                    subprocess.run(["xdotool"] + command, env=session.env,
+                                   timeout=clock.left(10), check=False)
             elif how == "press":
                 window[what].queryAction().doAction(0)
             else:  # the one item of the menu's popup
@@ -434,12 +447,23 @@ def check_orca_session(pyatspi, session, orvane, clock, log, row, env, language)
 
 
 def said_in_order(lines, texts):
-    """In this order, not counting Orca's key echo (which ends in a space)."""
-    def said(text, line):
-        return not line.endswith(" ") and (
-            re.search(r"(^|\s)" + re.escape(text) + r"\.?$", line) or len(text) > 2 and text in line)
-    rest = iter(lines)
-    return all(any(said(text, line) for line in rest) for text in texts)
+    """In this order, several texts to a line as gathered echoes come, not
+    counting Orca's key echo (which ends in a space)."""
+    def end_of(text, line, start):
+        if len(text) > 2:
+            found = line.find(text, start)
+            return None if found < 0 else found + len(text)
+        found = re.compile(r"(^|\s)" + re.escape(text) + r"(?=\s|\.?$)").search(line, start)
+        return found and found.end()
+    spoken = [line for line in lines if not line.endswith(" ")]
+    index, start = 0, 0
+    for text in texts:
+        while index < len(spoken) and end_of(text, spoken[index], start) is None:
+            index, start = index + 1, 0
+        if index == len(spoken):
+            return False
+        start = end_of(text, spoken[index], start)
+    return True
 
 
 def main():
