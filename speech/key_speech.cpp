@@ -34,16 +34,17 @@ KeySpeech::~KeySpeech() { QAccessible::removeActivationObserver(this); }
 
 void KeySpeech::CaptionShown(Label label, const QString& caption) {
     captions_[static_cast<int>(label) - 1] = caption;
-    if (label != Label::Answer) return;
-    // Said after the key's description, as a sentence of its own.
+    if (label == Label::Answer) TellKeysTheAnswer(AnswerSentence());
+}
+
+QString KeySpeech::AnswerSentence() const {
+    const QString& caption = Shown(Label::Answer);
     const QString spoken = SpokenCaption(Label::Answer, caption);
     if (spoken == SpokenSymbols(caption)) {
-        TellKeysTheAnswer(Tr(QT_TRANSLATE_NOOP("Orvane", "Answer: %1.")).arg(spoken));
-    } else if (spoken.endsWith(u'.')) {
-        TellKeysTheAnswer(spoken);  // a message
-    } else {
-        TellKeysTheAnswer(Tr(QT_TRANSLATE_NOOP("Orvane", "No answer.")));
+        return Tr(QT_TRANSLATE_NOOP("Orvane", "Answer: %1.")).arg(spoken);
     }
+    if (spoken.endsWith(u'.')) return spoken;  // a message
+    return Tr(QT_TRANSLATE_NOOP("Orvane", "No answer."));
 }
 
 void KeySpeech::Follow(KeyAction action, const std::function<void()>& run) {

@@ -39,6 +39,10 @@ public:
     // Runs one key's action and then says what it did.
     void Follow(KeyAction action, const std::function<void()>& run);
 
+    // The answer as a sentence of its own ("Answer: 14."), said after each
+    // key's description and by the status bar.
+    QString AnswerSentence() const;
+
     // Whether the displays' changes go untold because the echo says them.
     bool Echoes() const { return following_ && listening_; }
 

@@ -240,8 +240,12 @@ void Form1::PreviewKey(const QKeyEvent& event) {
 
 void Form1::ShowCaption(Label label, const std::u16string& caption) {
     const QString text = QString::fromStdU16String(caption);
-    SetDisplayCaption(labels_[static_cast<int>(label) - 1], text, !speech_->Echoes());
+    QLabel* display = labels_[static_cast<int>(label) - 1];
+    SetDisplayCaption(display, text, !speech_->Echoes());
     speech_->CaptionShown(label, text);
+    // Read by screen readers' command for the status bar, which names the
+    // bar and its items but reads no item's text.
+    if (label == Label::Answer) display->parentWidget()->setAccessibleName(speech_->AnswerSentence());
 }
 
 void Form1::PutOnClipboard(const std::u16string& text) {

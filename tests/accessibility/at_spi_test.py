@@ -344,6 +344,8 @@ ORCA_STEPS = [
     ("fast", "12+34*56-78+90*12-37+45*6-8+9", "3152", "3152"),
     # Where am I, on the evaluate key that has the focus.
     ("key", "KP_Enter", "Answer: 3152.", "答えは 3152。"),
+    # The status bar, Orca's modifier with the same key twice.
+    ("key", "Insert+KP_Enter Insert+KP_Enter", "Answer: 3152.", "答えは 3152。"),
     ("about", "menu 2", "version 1.1.", "バージョン 1.1."),
 ]
 
