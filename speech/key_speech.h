@@ -24,8 +24,8 @@ namespace orvane {
 // calculator itself.
 // Keys typed faster than a voice can say them are said together: the first
 // at once, the rest gathered until the voice has had time for it. Each
-// saying is one event to the screen reader, and the expression display's
-// own change is left untold while the echo says it, so that a fast typist
+// saying is one event to the screen reader, and the displays' own changes
+// are left untold while the echo says them, so that a fast typist
 // never floods the screen reader into dropping the answer. The answer is
 // said at once, in place of any echo still waiting.
 class KeySpeech : private QAccessible::ActivationObserver {

@@ -245,7 +245,10 @@ void Form1::ShowCaption(Label label, const std::u16string& caption) {
     speech_->CaptionShown(label, text);
     // Read by screen readers' command for the status bar, which names the
     // bar and its items but reads no item's text.
-    if (label == Label::Answer) display->parentWidget()->setAccessibleName(speech_->AnswerSentence());
+    // Qt tells of a name set again unchanged, too.
+    const QString sentence = speech_->AnswerSentence();
+    QWidget* bar = display->parentWidget();
+    if (label == Label::Answer && bar->accessibleName() != sentence) bar->setAccessibleName(sentence);
 }
 
 void Form1::PutOnClipboard(const std::u16string& text) {
