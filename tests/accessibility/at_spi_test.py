@@ -198,6 +198,8 @@ def check_names(pyatspi, session, orvane, clock, locale_env):
                       and not states.contains(pyatspi.STATE_VISIBLE)
                       and not states.contains(pyatspi.STATE_SHOWING),
                       f"{row}: {hidden} is not drawn but says something or is visible")
+            binding = window["menu 0"].queryAction().getKeyBinding(0)
+            check(binding.startswith("Alt+F;"), f"{row}: the File menu's access key reads {binding!r}")
             greyed = window["Command44"]
             check(not greyed.getState().contains(pyatspi.STATE_ENABLED),
                   f"{row}: Command44 claims to be available")
