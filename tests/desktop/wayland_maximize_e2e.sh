@@ -33,7 +33,8 @@ else
         --config="$work/weston.ini" --log="$work/compositor.log" 2>/dev/null &
 fi
 pids+=($!)
-until_found 10 find "$work/orvane" -type s >/dev/null || { echo "$compositor did not start"; cat "$work/compositor.log"; exit 1; }
+until_found 10 find "$work/orvane" -type s >/dev/null ||
+    { echo "$compositor did not start"; cat "$work/compositor.log"; exit 1; }
 
 # on_screen WHICH: "x y top" for the main window or the About box, found on a
 # screenshot, or nothing while it is not there.

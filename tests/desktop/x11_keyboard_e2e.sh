@@ -26,7 +26,8 @@ DBUS_SESSION_BUS_ADDRESS=$session_bus NO_AT_BRIDGE=1 \
     "$window_manager" "${wm_options[@]}" >"$work/wm.log" 2>&1 &
 pids+=($!)
 # The window manager is ready once it announces its desktops.
-until_found 20 xdotool get_desktop >/dev/null || { echo "$window_manager did not start"; cat "$work/wm.log"; exit 1; }
+until_found 20 xdotool get_desktop >/dev/null ||
+    { echo "$window_manager did not start"; cat "$work/wm.log"; exit 1; }
 
 # The Copy buttons' centres, in pixels of the client area (twips / 15).
 copy_expression="$(((8300 + 215) / 15)) $(((0 + 190) / 15))"
