@@ -221,7 +221,7 @@ def main():
         list(random_events(rng, args.random))
     expected = desktop_states(args.replay, events)
     server, url = serve(args.page)
-    weight = sum(len(gzip.compress(f.read_bytes(), 9)) for f in args.page.iterdir())
+    weight = sum(len(gzip.compress(f.read_bytes(), 9)) for f in args.page.iterdir() if f.suffix != ".gz")
     failures = [f"the page weighs {weight} bytes gzipped"] if weight > 300 * 1024 else []
     browser = Browser()
     try:
