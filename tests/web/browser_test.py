@@ -46,6 +46,11 @@ KEYPAD = {**{str(d): typed(str(d), f"Numpad{d}", (96 + d, 0), True) for d in ran
 # Chords the calculator ignores: Shift with a keypad operator, Ctrl or Alt with a digit.
 IGNORED = [typed("+", "NumpadAdd", (107, 1), True, SHIFT), typed("5", "Digit5", (53, 2), modifiers=CTRL),
            typed("5", "Digit5", (53, 4), modifiers=ALT)]
+# Clicks that must leave the keyboard's focus on the key that had it, as on
+# the desktop: each is followed by 2+3 and Enter, which the = key evaluates.
+FOCUS_KEEPERS = [("right", "Command10"), ("left", "Label1"), ("left", "Label2"), ("left", "Label3"),
+                 ("left", "Label4"), ("left", "Command43"), ("left", "background")]
+ENTER = {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13}
 # Formulas typed on the main block (M) or the keypad (K), each evaluated with a click.
 FORMULAS = ["M12+3", "M(1+2)*3^2/4-5.5", "M2^0.5", "M7/0", "M((2)", "M1.5.5⌫⌫9", "M-(-3)*-2",
             "K12.5*4-7/2", "M0.000001*0.000001", "M99999999^9", "M3⎋4+4", "K0.1+0.2"]
@@ -120,8 +125,9 @@ class Page:
         """Where each key and copy command is hit, as the page is laid out now."""
         browser = self.browser
         self.centres = browser.evaluate(
-            "Object.fromEntries([...document.querySelectorAll('button[id]')].map(b => {"
+            "Object.fromEntries([...document.querySelectorAll('button[id], .display')].map(b => {"
             " const r = b.getBoundingClientRect(); return [b.id, [r.x + r.width / 2, r.y + r.height / 2]]; }))")
+        self.centres["background"] = [4, browser.evaluate("document.getElementById('frame').offsetHeight + 8")]
         # The copy commands have a place only while their menu is open.
         [browser.wait(i) for i in self.click("mnuHnensyuu")]
         browser.wait_for("!document.getElementById('mnuSikicopy').parentElement.hidden")
@@ -131,9 +137,9 @@ class Page:
                 f"(document.getElementById('{item}').getBoundingClientRect())")
         [browser.wait(i) for i in self.click("mnuHnensyuu")]
 
-    def click(self, element_id):
+    def click(self, element_id, button="left"):
         x, y = self.centres[element_id]
-        return [self.browser.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", clickCount=1)
+        return [self.browser.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button=button, clickCount=1)
                 for kind in ("mousePressed", "mouseReleased")]
 
     def press(self, key):
@@ -170,6 +176,20 @@ def compare(page, events, expected):
             recent = ", ".join(map(replay_line, events[max(0, index - 12):index + 1]))
             return f"event {index} ({recent}): page {shown!r}, desktop {expected[index + 1]!r}"
     return None
+
+
+def focus_kept(page):
+    """What 2+3 and Enter give after each click that must not take the focus."""
+    failures = []
+    for button, target in FOCUS_KEEPERS:
+        [page.browser.wait(i) for i in page.click("Command1") + page.press(MAIN_BLOCK["⎋"]) +
+         page.click(target, button) + sum(map(page.press, (MAIN_BLOCK[c] for c in "2+3")), [])]
+        [page.browser.call("Input.dispatchKeyEvent", type=kind, **ENTER, **text)
+         for kind, text in (("keyDown", {"text": "\r"}), ("keyUp", {}))]
+        shown = page.browser.evaluate("document.getElementById('Label2').textContent")
+        if shown != "5":
+            failures.append(f"{button} click on {target}, then 2+3 and Enter: {shown!r}")
+    return failures
 
 
 def page_errors(browser, allow_network=False):
@@ -223,7 +243,7 @@ def main():
     server, url = serve(args.page)
     weight = sum(len(gzip.compress(f.read_bytes(), 9)) for f in args.page.iterdir() if f.suffix != ".gz")
     failures = [f"the page weighs {weight} bytes gzipped"] if weight > 300 * 1024 else []
-    browser = Browser()
+    browser = Browser("--lang=en-US")
     try:
         page = Page(browser, url)
         mismatch = compare(page, events, expected)
@@ -231,7 +251,14 @@ def main():
             failures.append("displays differ at " + mismatch)
         print(f"{len(events)} events compared with the desktop", flush=True)
 
-        # Installable, and every drawn key has a name for screen readers.
+        failures += focus_kept(page)
+        # Installable, under a policy that names where scripts come from, and
+        # every drawn key has a name for screen readers, English ones marked so.
+        if "script-src 'self'" not in browser.evaluate(
+                "document.querySelector('meta[http-equiv=Content-Security-Policy]')?.content || ''"):
+            failures.append("no Content-Security-Policy for scripts")
+        if browser.evaluate("document.getElementById('Command5').lang") != "en":
+            failures.append("English key names not marked English")
         browser.evaluate("navigator.serviceWorker.ready.then(() => true)")
         failures += [f"not installable: {e}" for e in
                      browser.call("Page.getInstallabilityErrors")["installabilityErrors"]]
