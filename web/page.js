@@ -99,7 +99,11 @@
       return;
     }
     if ('serviceWorker' in navigator) {
-      navigator.serviceWorker.register('service_worker.js').catch(() => {});
+      // A new release is looked for on every start, not only when the
+      // browser gets round to it.
+      navigator.serviceWorker.getRegistration()
+        .then((worker) => (worker ? worker.update() : navigator.serviceWorker.register('service_worker.js')))
+        .catch(() => {});
     }
     OrvaneModule({ printErr: () => {}, print: () => {},
                    locateFile: (path) => path + (release ? '?r=' + release : '') }).then(start, () => {

@@ -7,9 +7,16 @@ events. Then the page must come back with the server stopped, and say so
 when WebAssembly is missing or the module cannot load; no page error on any
 path."""
 import argparse
+import functools
 import gzip
+import http.server
+import os
 import pathlib
 import random
+import re
+import shutil
+import tempfile
+import time
 import subprocess
 import sys
 import threading
@@ -222,6 +229,60 @@ def check_fault(url, setup, expected_text):
         browser.close()
 
 
+# Each kept file of each cache the worker keeps: its cache, path and whether
+# it is the new release's.
+KEPT = ("(async () => { const kept = []; for (const name of await caches.keys()) {"
+        " const cache = await caches.open(name); for (const request of await cache.keys()) {"
+        " const text = await (await cache.match(request)).text(); const path = new URL(request.url).pathname;"
+        " kept.push([name, path, path === '/page.css' ? text.includes('--release') :"
+        " path === '/' ? text.includes('NEW') : true]); } } return kept; })()")
+
+
+def release_arrives_whole(page):
+    """A returning user's browser holds week-old files that a plain static
+    server sent without a cache policy; a release then changes the style
+    sheet. Within three reloads the page must use it, and every cache the
+    worker keeps must hold the new release alone."""
+    folder = pathlib.Path(tempfile.mkdtemp(prefix="orvane-release-"))
+    try:
+        for path in page.iterdir():
+            if path.suffix != ".gz":
+                shutil.copy(path, folder)
+                os.utime(folder / path.name, (time.time() - 7 * 86400,) * 2)
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(
+            type("Plain", (http.server.SimpleHTTPRequestHandler,), {"log_message": lambda *a: None}),
+            directory=str(folder)))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        browser = Browser()
+        try:
+            browser.call("Page.enable")
+            browser.load("Page.navigate", url=f"http://127.0.0.1:{server.server_address[1]}/")
+            browser.evaluate("navigator.serviceWorker.ready.then(() => true)")
+            browser.load("Page.reload")
+            old = re.search(r"RELEASE = '(\w+)'", (folder / "service_worker.js").read_text())[1]
+            new = old[:-3] + "NEW"
+            for name in ("index.html", "service_worker.js", "manifest.webmanifest", "page.css"):
+                text = (folder / name).read_text(encoding="utf-8").replace(old, new)
+                (folder / name).write_text(text + ('html { --release: "new"; }\n' if name == "page.css" else ""),
+                                           encoding="utf-8")
+            for _ in range(3):
+                try:
+                    browser.load("Page.reload")
+                except TimeoutError:
+                    return ["a reload after a release never made the keypad ready"]
+                time.sleep(3)  # a person's pace
+                kept = browser.evaluate(KEPT)
+                if browser.evaluate("getComputedStyle(document.documentElement).getPropertyValue('--release')") \
+                        and kept and all(name == "orvane-" + new and fresh for name, _, fresh in kept):
+                    return []
+            return [f"three reloads after a release, the worker keeps {kept}"]
+        finally:
+            browser.close()
+            server.shutdown()
+    finally:
+        shutil.rmtree(folder)
+
+
 def serve(page):
     server = make_server(str(page))
     threading.Thread(target=server.serve_forever, daemon=True).start()
@@ -294,6 +355,7 @@ def main():
     blocked = lambda b: (b.call("Network.enable"), b.call("Network.setBlockedURLs", urls=["*orvane.wasm"]))
     failures += [f"module blocked: {e}" for e in check_fault(url, blocked, "読み込めません")]
     server.shutdown()
+    failures += release_arrives_whole(args.page)
 
     for failure in failures:
         print("FAIL:", failure)
