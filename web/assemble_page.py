@@ -4,6 +4,7 @@ read from the desktop's translations, the icons rendered from the program's
 vector icon, the manifest, and the service worker with the list of files it
 keeps for offline use. The output folder holds the page and nothing else."""
 import argparse
+import base64
 import gzip
 import hashlib
 import json
@@ -98,6 +99,11 @@ def face_paints(data):
     return "".join(parts)
 
 
+def short_path(path):
+    """A glyph's outline to a hundredth of a pixel, which no screen shows finer."""
+    return re.sub(r"\d+\.\d+", lambda number: f"{float(number[0]):.2f}".rstrip("0").rstrip("."), path)
+
+
 def face(picture, data, greyed):
     """A face as the desktop paints it: the rounded picture in its family's
     gradient with its border and sheen, then the glyph's shadow, outline and fill."""
@@ -105,8 +111,10 @@ def face(picture, data, greyed):
     width, height = picture["width"], picture["height"]
     inset = data["border"] / 2
     rule = "evenodd" if picture["evenOdd"] else "nonzero"
+    glyph = f"glyph{picture['button']}"
     parts = [element("svg", class_="face", width=width, height=height, viewBox=f"0 0 {width} {height}",
                      aria_hidden="true"),
+             element("defs") + element("path", id=glyph, d=short_path(picture["path"])) + "</path></defs>",
              element("g", filter="url(#unavailable)" if greyed else None),
              element("rect", x=inset, y=inset, width=width - 2 * inset, height=height - 2 * inset,
                      rx=data["corner"], fill=f"url(#family{picture['family']})", stroke=paint["border"],
@@ -115,10 +123,10 @@ def face(picture, data, greyed):
                      y2=data["sheenY"], stroke=data["sheen"], stroke_width=data["sheenWidth"]) + "</line>"]
     if paint["shadow"]:
         offset = data["shadowOffset"]
-        parts.append(element("path", d=picture["path"], fill=paint["shadow"], fill_rule=rule,
-                             transform=f"translate({offset} {offset})") + "</path>")
+        parts.append(element("use", href="#" + glyph, fill=paint["shadow"], fill_rule=rule,
+                             transform=f"translate({offset} {offset})") + "</use>")
     outline = {"stroke": paint["outline"], "stroke_width": data["outlineWidth"]} if paint["outline"] else {}
-    parts.append(element("path", d=picture["path"], fill=paint["glyph"], fill_rule=rule, **outline) + "</path>")
+    parts.append(element("use", href="#" + glyph, fill=paint["glyph"], fill_rule=rule, **outline) + "</use>")
     return "".join(parts) + "</g></svg>"
 
 
@@ -187,10 +195,13 @@ def main():
         shutil.copy(module / name, out / name)
     page = (web / "index.html").read_text(encoding="utf-8").replace("@VERSION@", args.version)
     keys, rules = keypad(json.loads(pathlib.Path(args.tables).read_text(encoding="utf-8")))
-    (out / "index.html").write_text(page.replace("<!--@KEYPAD@-->", keys), encoding="utf-8")
-    (out / "page.css").write_text((web / "page.css").read_text(encoding="utf-8") +
-                                  "\n/* Where the displays and keys are, from the tables. */\n" +
-                                  "\n".join(rules + display_rules(page)) + "\n", encoding="utf-8")
+    # The style sheet is in the page, saving the first paint a request.
+    style = ((web / "page.css").read_text(encoding="utf-8") +
+             "\n/* Where the displays and keys are, from the tables. */\n" +
+             "\n".join(rules + display_rules(page)) + "\n")
+    style_hash = "sha256-" + base64.b64encode(hashlib.sha256(style.encode()).digest()).decode()
+    page = page.replace("<!--@KEYPAD@-->", keys).replace("@STYLE_HASH@", style_hash)
+    (out / "index.html").write_text(page.replace("@STYLE@", style), encoding="utf-8")
     texts = json.dumps({"ja": translations(args.translations)}, ensure_ascii=False,
                        separators=(",", ":"), sort_keys=True)
     (out / "texts.js").write_text(f"self.orvaneTexts={texts};\n", encoding="utf-8")

@@ -234,14 +234,14 @@ def check_fault(url, setup, expected_text):
 KEPT = ("(async () => { const kept = []; for (const name of await caches.keys()) {"
         " const cache = await caches.open(name); for (const request of await cache.keys()) {"
         " const text = await (await cache.match(request)).text(); const path = new URL(request.url).pathname;"
-        " kept.push([name, path, path === '/page.css' ? text.includes('--release') :"
+        " kept.push([name, path, path === '/page.js' ? text.includes('orvaneRelease') :"
         " path === '/' ? text.includes('NEW') : true]); } } return kept; })()")
 
 
 def release_arrives_whole(page):
     """A returning user's browser holds week-old files that a plain static
-    server sent without a cache policy; a release then changes the style
-    sheet. Within three reloads the page must use it, and every cache the
+    server sent without a cache policy; a release then changes the page's
+    script. Within three reloads the page must use it, and every cache the
     worker keeps must hold the new release alone."""
     folder = pathlib.Path(tempfile.mkdtemp(prefix="orvane-release-"))
     try:
@@ -261,9 +261,9 @@ def release_arrives_whole(page):
             browser.load("Page.reload")
             old = re.search(r"RELEASE = '(\w+)'", (folder / "service_worker.js").read_text())[1]
             new = old[:-3] + "NEW"
-            for name in ("index.html", "service_worker.js", "manifest.webmanifest", "page.css"):
+            for name in ("index.html", "service_worker.js", "manifest.webmanifest", "page.js"):
                 text = (folder / name).read_text(encoding="utf-8").replace(old, new)
-                (folder / name).write_text(text + ('html { --release: "new"; }\n' if name == "page.css" else ""),
+                (folder / name).write_text(text + ("self.orvaneRelease = 'new';\n" if name == "page.js" else ""),
                                            encoding="utf-8")
             for _ in range(3):
                 try:
@@ -272,7 +272,7 @@ def release_arrives_whole(page):
                     return ["a reload after a release never made the keypad ready"]
                 time.sleep(3)  # a person's pace
                 kept = browser.evaluate(KEPT)
-                if browser.evaluate("getComputedStyle(document.documentElement).getPropertyValue('--release')") \
+                if browser.evaluate("self.orvaneRelease") \
                         and kept and all(name == "orvane-" + new and fresh for name, _, fresh in kept):
                     return []
             return [f"three reloads after a release, the worker keeps {kept}"]
