@@ -211,7 +211,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         // Whatever went on in the bar, a key after it closed is the calculator's.
         menuBar_->settle();
-        if (!menuBar_->ownsKeyboard()) PreviewKey(*static_cast<QKeyEvent*>(event));
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        // F10 opens the menu bar from the keyboard, as on the page.
+        if (key.key() == Qt::Key_F10 && key.modifiers() == Qt::NoModifier && !menuBar_->ownsKeyboard()) {
+            menuBar_->enterKeyboardMode();
+            return true;
+        }
+        if (!menuBar_->ownsKeyboard()) PreviewKey(key);
     } else if (event->type() == QEvent::MouseButtonPress) {
         // A click anywhere but on a title ends the bar's keyboard mode, as
         // Esc does, also where the click lands on no control.

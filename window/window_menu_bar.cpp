@@ -48,6 +48,16 @@ bool WindowMenuBar::ownsKeyboard() const {
     return inKeyboardMode() || menuOpen() || QApplication::activePopupWidget() != nullptr;
 }
 
+void WindowMenuBar::enterKeyboardMode() {
+    if (ownsKeyboard() || actions().isEmpty()) return;
+    // The toolkit enters its keyboard mode only on Alt pressed and released
+    // with no key between, which it watches for in the window's events.
+    QKeyEvent altDown(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+    QApplication::sendEvent(window(), &altDown);
+    QKeyEvent altUp(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QApplication::sendEvent(window(), &altUp);
+}
+
 void WindowMenuBar::leaveKeyboardMode() {
     if (!holdsWindowFocus() || menuOpen()) return;
     if (activeAction() != nullptr) {
