@@ -128,13 +128,16 @@ class Page:
         browser.load("Page.navigate", url=url)
         self.measure()
 
+    def measure_keys(self):
+        self.centres = self.browser.evaluate(
+            "Object.fromEntries([...document.querySelectorAll('button[id], .display')].map(b => {"
+            " const r = b.getBoundingClientRect(); return [b.id, [r.x + r.width / 2, r.y + r.height / 2]]; }))")
+        self.centres["background"] = [4, self.browser.evaluate("document.getElementById('frame').offsetHeight + 8")]
+
     def measure(self):
         """Where each key and copy command is hit, as the page is laid out now."""
         browser = self.browser
-        self.centres = browser.evaluate(
-            "Object.fromEntries([...document.querySelectorAll('button[id], .display')].map(b => {"
-            " const r = b.getBoundingClientRect(); return [b.id, [r.x + r.width / 2, r.y + r.height / 2]]; }))")
-        self.centres["background"] = [4, browser.evaluate("document.getElementById('frame').offsetHeight + 8")]
+        self.measure_keys()
         # The copy commands have a place only while their menu is open.
         [browser.wait(i) for i in self.click("mnuHnensyuu")]
         browser.wait_for("!document.getElementById('mnuSikicopy').parentElement.hidden")
@@ -238,6 +241,36 @@ KEPT = ("(async () => { const kept = []; for (const name of await caches.keys())
         " path === '/' ? text.includes('NEW') : true]); } } return kept; })()")
 
 
+SETTLED = ("navigator.serviceWorker.getRegistration().then(async (r) => r && !r.installing && !r.waiting"
+           " && (await caches.keys()).length === 1)")
+
+
+def clicks_wait_for_engine(url):
+    """Clicks and keys made while the engine module is still on its way are
+    acted on, in order, once it has come."""
+    browser = Browser()
+    try:
+        browser.call("Fetch.enable", patterns=[{"urlPattern": "*orvane.wasm*"}])
+        browser.call("Page.navigate", url=url)
+        while not any(e["method"] == "Fetch.requestPaused" for e in browser.events):
+            browser.evaluate("0")
+        held = next(e for e in browser.events if e["method"] == "Fetch.requestPaused")["params"]["requestId"]
+        browser.wait_for("window.performance.getEntriesByName('orvane-usable').length")
+        page = Page.__new__(Page)
+        page.browser, page.centres = browser, {}
+        page.measure_keys()
+        [browser.wait(i) for i in page.click("Command5") + page.click("Command14") +
+         page.press(MAIN_BLOCK["3"]) + page.click("Command1")]
+        early = browser.evaluate("document.getElementById('Label2').textContent")
+        browser.call("Fetch.continueRequest", requestId=held)
+        browser.wait_for("document.documentElement.dataset.ready === 'true'")
+        shown = browser.evaluate(READ_STATE).split("\t")[:2]
+        return [] if early != "5" and shown == ["2+3", "5"] else \
+            [f"2 + 3 = before the engine came: {early!r} before, {shown} after"]
+    finally:
+        browser.close()
+
+
 def release_arrives_whole(page):
     """A returning user's browser holds week-old files that a plain static
     server sent without a cache policy; a release then changes the page's
@@ -270,7 +303,11 @@ def release_arrives_whole(page):
                     browser.load("Page.reload")
                 except TimeoutError:
                     return ["a reload after a release never made the keypad ready"]
-                time.sleep(3)  # a person's pace
+                time.sleep(3)  # a person's pace, and the worker's work done
+                try:
+                    browser.wait_for(SETTLED, seconds=15)
+                except TimeoutError:
+                    pass
                 kept = browser.evaluate(KEPT)
                 if browser.evaluate("self.orvaneRelease") \
                         and kept and all(name == "orvane-" + new and fresh for name, _, fresh in kept):
@@ -354,6 +391,7 @@ def main():
     failures += [f"without WebAssembly: {e}" for e in check_fault(url, without_wasm, "WebAssembly")]
     blocked = lambda b: (b.call("Network.enable"), b.call("Network.setBlockedURLs", urls=["*orvane.wasm"]))
     failures += [f"module blocked: {e}" for e in check_fault(url, blocked, "読み込めません")]
+    failures += clicks_wait_for_engine(url)
     server.shutdown()
     failures += release_arrives_whole(args.page)
 
