@@ -205,8 +205,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // Every press reaches this window's platform window once, before it is
     // handed to the focused widget and from there up the parent chain. Taking
     // it at that first stop sees each press exactly once; the event goes on
-    // unconsumed. While the menu bar has the keyboard (a menu open, or its
-    // keyboard mode after Alt) every key is the bar's alone.
+    // unconsumed, but for F10, which is the menu bar's. While the menu bar
+    // has the keyboard (a menu open, or its keyboard mode after Alt or F10)
+    // every key is the bar's alone.
     if (watched != windowHandle()) return false;
     if (event->type() == QEvent::KeyPress) {
         // Whatever went on in the bar, a key after it closed is the calculator's.
