@@ -37,6 +37,8 @@ BENCH_ENGINE_PACKAGES := libbenchmark-dev
 # The browser build: emscripten, and what web/build_mpfr.sh needs to fetch
 # and unpack Debian's sources of MPFR and GMP and build them with it.
 WEB_PACKAGES := emscripten make dpkg-dev xz-utils
+# `make bench-web` only: npm, which installs Lighthouse into the build folder.
+BENCH_WEB_PACKAGES := npm chromium
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -46,7 +48,7 @@ WASM_DIR ?= build-wasm
 WEB_DIR ?= build-web
 WEB_PORT ?= 8019
 
-.PHONY: web run-web
+.PHONY: web run-web bench-web bench-web-deps
 .PHONY: all deps fuzz-deps package-deps check-package-deps reproducible-deps bench-deps bench-engine-deps web-deps \
         bench-engine configure build run test sanitize fuzz package check-package check-reproducible \
         bench-startup bench-first-paint clean
@@ -62,7 +64,8 @@ reproducible-deps: WANTED = $(REPRODUCIBLE_PACKAGES)
 bench-deps: WANTED = $(BENCH_PACKAGES)
 bench-engine-deps: WANTED = $(BENCH_ENGINE_PACKAGES)
 web-deps: WANTED = $(WEB_PACKAGES)
-deps fuzz-deps package-deps check-package-deps reproducible-deps bench-deps bench-engine-deps web-deps:
+bench-web-deps: WANTED = $(BENCH_WEB_PACKAGES)
+deps fuzz-deps package-deps check-package-deps reproducible-deps bench-deps bench-engine-deps web-deps bench-web-deps:
 	@missing=$$(for p in $(WANTED); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; \
 	  done); \
@@ -99,6 +102,11 @@ web: deps web-deps
 # Serves the page on this machine only; Ctrl+C stops it.
 run-web: web
 	python3 web/serve.py $(WEB_DIR) $(WEB_PORT)
+
+# Lighthouse's scores for the page as run-web serves it, as a phone and as a
+# desktop; Lighthouse is installed from npm into $(BUILD_DIR)/lighthouse.
+bench-web: web bench-web-deps
+	tools/bench/lighthouse $(WEB_DIR) $(BUILD_DIR)/lighthouse
 
 # A Debian package of the program with its desktop entry, icons, metainfo,
 # manual page and changelog, in $(BUILD_DIR)/orvane_VERSION_ARCH.deb. Its

@@ -4,14 +4,24 @@ read from the desktop's translations, the icons rendered from the program's
 vector icon, the manifest, and the service worker with the list of files it
 keeps for offline use. The output folder holds the page and nothing else."""
 import argparse
+import base64
+import gzip
 import hashlib
 import json
 import pathlib
+import re
 import shutil
 import subprocess
 import xml.etree.ElementTree as ElementTree
+from html import escape
 
 ICON_SIZES = (192, 512)
+TWIPS_PER_PIXEL = 15
+WINDOW_BACKGROUND = (128, 128, 255)  # the client area behind the keys, as page.css paints it
+RING_COLOURS = {"#000": (0, 0, 0), "#fff": (255, 255, 255)}
+# The worker keeps the page under its address, "./"; a second copy would
+# only be fetched twice.
+NOT_KEPT = ("index.html",)
 
 
 def translations(ts_path):
@@ -26,6 +36,133 @@ def translations(ts_path):
     return texts
 
 
+def pixels(twips):
+    return round(twips / TWIPS_PER_PIXEL)
+
+
+def place(selector, left, top, width, height):
+    return (f"{selector} {{ left: {pixels(left)}px; top: {pixels(top)}px; "
+            f"width: {pixels(width)}px; height: {pixels(height)}px; }}")
+
+
+def element(name, **attributes):
+    """An SVG element's opening tag; attribute names use _ for -."""
+    text = "".join(f' {key.rstrip("_").replace("_", "-")}="{escape(str(value))}"'
+                   for key, value in attributes.items() if value is not None)
+    return f"<{name}{text}>"
+
+
+def luminance(colour):
+    """Relative luminance of an (r, g, b) in 0-255, as WCAG measures it."""
+    linear = [c / 255 / 12.92 if c <= 10.3 else ((c / 255 + 0.055) / 1.055) ** 2.4 for c in colour]
+    return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+
+
+def contrast(a, b):
+    light, dark = sorted((luminance(a), luminance(b)), reverse=True)
+    return (light + 0.05) / (dark + 0.05)
+
+
+def rgb(css):
+    return tuple(float(part) for part in css[len("rgb("):].split("/")[0].split())
+
+
+def ring_rules(data, buttons):
+    """The focus ring's colour on each face: the one of black and white that
+    stands out most against every shade of the face and the window behind it."""
+    keys = {}
+    for key in buttons:
+        if not key["available"]:
+            continue
+        paint = data["families"][next(f["family"] for f in data["faces"] if f["button"] == key["number"])]
+        shades = [rgb(paint[part]) for part in ("top", "middle", "bottom")] + [WINDOW_BACKGROUND]
+        ring = max(RING_COLOURS, key=lambda name: min(contrast(RING_COLOURS[name], s) for s in shades))
+        if min(contrast(RING_COLOURS[ring], s) for s in shades) < 3:
+            raise SystemExit(f"no focus ring stands out on key {key['number']}")
+        keys.setdefault(ring, []).append(f"#Command{key['number']}:focus-visible")
+    return [", ".join(selectors) + f" {{ outline-color: {ring}; }}" for ring, selectors in keys.items()]
+
+
+def face_paints(data):
+    """One gradient per family, and the grey of a key that can never be
+    pressed (each channel 96 plus half the pixel's grey), shared by all faces."""
+    parts = ['<svg width="0" height="0" aria-hidden="true" class="paints"><defs>']
+    for index, paint in enumerate(data["families"]):
+        parts.append(element("linearGradient", id=f"family{index}", x1=0, y1=0, x2=0, y2=1))
+        parts += [element("stop", offset=offset, stop_color=paint[part]) + "</stop>"
+                  for offset, part in (("0", "top"), ("0.5", "middle"), ("1", "bottom"))]
+        parts.append("</linearGradient>")
+    row = " ".join(str(weight / 64) for weight in (11, 16, 5)) + f" 0 {96 / 255}"
+    parts.append(element("filter", id="unavailable", color_interpolation_filters="sRGB") +
+                 element("feColorMatrix", type="matrix", values=f"{row} {row} {row} 0 0 0 1 0") +
+                 "</feColorMatrix></filter></defs></svg>")
+    return "".join(parts)
+
+
+def short_path(path):
+    """A glyph's outline to a hundredth of a pixel, which no screen shows finer."""
+    return re.sub(r"\d+\.\d+", lambda number: f"{float(number[0]):.2f}".rstrip("0").rstrip("."), path)
+
+
+def face(picture, data, greyed):
+    """A face as the desktop paints it: the rounded picture in its family's
+    gradient with its border and sheen, then the glyph's shadow, outline and fill."""
+    paint = data["families"][picture["family"]]
+    width, height = picture["width"], picture["height"]
+    inset = data["border"] / 2
+    rule = "evenodd" if picture["evenOdd"] else "nonzero"
+    glyph = f"glyph{picture['button']}"
+    parts = [element("svg", class_="face", width=width, height=height, viewBox=f"0 0 {width} {height}",
+                     aria_hidden="true"),
+             element("defs") + element("path", id=glyph, d=short_path(picture["path"])) + "</path></defs>",
+             element("g", filter="url(#unavailable)" if greyed else None),
+             element("rect", x=inset, y=inset, width=width - 2 * inset, height=height - 2 * inset,
+                     rx=data["corner"], fill=f"url(#family{picture['family']})", stroke=paint["border"],
+                     stroke_width=data["border"]) + "</rect>",
+             element("line", x1=data["sheenInset"], y1=data["sheenY"], x2=width - data["sheenInset"],
+                     y2=data["sheenY"], stroke=data["sheen"], stroke_width=data["sheenWidth"]) + "</line>"]
+    if paint["shadow"]:
+        offset = data["shadowOffset"]
+        parts.append(element("use", href="#" + glyph, fill=paint["shadow"], fill_rule=rule,
+                             transform=f"translate({offset} {offset})") + "</use>")
+    outline = {"stroke": paint["outline"], "stroke_width": data["outlineWidth"]} if paint["outline"] else {}
+    parts.append(element("use", href="#" + glyph, fill=paint["glyph"], fill_rule=rule, **outline) + "</use>")
+    return "".join(parts) + "</g></svg>"
+
+
+def keypad(tables):
+    """The keys in tab order, drawn, with the style rules that place them and
+    the displays: all in the page as it arrives, so the first paint has them."""
+    data = tables["faces"]
+    faces = {picture["button"]: picture for picture in data["faces"]}
+    keys, rules = [face_paints(data)], []
+    for key in sorted(tables["buttons"], key=lambda key: key["tab"]):
+        number = key["number"]
+        rules.append(place(f"#Command{number}", key["left"], key["top"], key["width"], key["height"]))
+        if key["family"] == "caption":  # never available, and never drawn
+            keys.append(f'<button type="button" id="Command{number}" class="key" hidden></button>')
+            continue
+        attributes = f' data-speech="{escape(key["name"] + "|" + key["description"])}"'
+        if key["tooltip"]:
+            attributes += f' title="{escape(key["tooltip"])}"'
+        if not key["available"]:
+            attributes += " disabled"
+        keys.append(f'<button type="button" id="Command{number}" class="key"{attributes}>'
+                    f'{face(faces[number], data, not key["available"])}</button>')
+    return "\n".join(keys), rules + ring_rules(data, tables["buttons"])
+
+
+def display_rules(page):
+    return [place("#" + name, *map(int, twips.split()))
+            for name, twips in re.findall(r'id="(\w+)"[^>]*data-twips="([\d ]+)"', page)]
+
+
+def compress_beside(out):
+    """A gzip copy beside each file, for a server that sends it to browsers that take it."""
+    for path in list(out.iterdir()):
+        (out / (path.name + ".gz")).write_bytes(gzip.compress(path.read_bytes(), 9, mtime=0))
+
+
 def manifest(version):
     return {
         "name": "Orvane",
@@ -38,14 +175,14 @@ def manifest(version):
         "display": "standalone",
         "background_color": "#8080ff",
         "theme_color": "#8080ff",
-        "icons": [{"src": f"icon-{size}.png", "sizes": f"{size}x{size}", "type": "image/png",
+        "icons": [{"src": f"icon-{size}.png?r=@RELEASE@", "sizes": f"{size}x{size}", "type": "image/png",
                    "purpose": "any"} for size in ICON_SIZES],
     }
 
 
 def main():
     parser = argparse.ArgumentParser()
-    for option in ("out", "web", "module", "translations", "icon", "rsvg", "version"):
+    for option in ("out", "web", "module", "translations", "icon", "rsvg", "version", "tables"):
         parser.add_argument("--" + option, required=True)
     args = parser.parse_args()
     out, web, module = pathlib.Path(args.out), pathlib.Path(args.web), pathlib.Path(args.module)
@@ -53,13 +190,18 @@ def main():
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
-    for name in ("page.js", "page.css"):
-        shutil.copy(web / name, out / name)
+    shutil.copy(web / "page.js", out / "page.js")
     for name in ("orvane.js", "orvane.wasm"):
         shutil.copy(module / name, out / name)
-    (out / "index.html").write_text(
-        (web / "index.html").read_text(encoding="utf-8").replace("@VERSION@", args.version),
-        encoding="utf-8")
+    page = (web / "index.html").read_text(encoding="utf-8").replace("@VERSION@", args.version)
+    keys, rules = keypad(json.loads(pathlib.Path(args.tables).read_text(encoding="utf-8")))
+    # The style sheet is in the page, saving the first paint a request.
+    style = ((web / "page.css").read_text(encoding="utf-8") +
+             "\n/* Where the displays and keys are, from the tables. */\n" +
+             "\n".join(rules + display_rules(page)) + "\n")
+    style_hash = "sha256-" + base64.b64encode(hashlib.sha256(style.encode()).digest()).decode()
+    page = page.replace("<!--@KEYPAD@-->", keys).replace("@STYLE_HASH@", style_hash)
+    (out / "index.html").write_text(page.replace("@STYLE@", style), encoding="utf-8")
     texts = json.dumps({"ja": translations(args.translations)}, ensure_ascii=False,
                        separators=(",", ":"), sort_keys=True)
     (out / "texts.js").write_text(f"self.orvaneTexts={texts};\n", encoding="utf-8")
@@ -69,16 +211,22 @@ def main():
     (out / "manifest.webmanifest").write_text(
         json.dumps(manifest(args.version), ensure_ascii=False, indent=1), encoding="utf-8")
 
-    # The worker keeps every file under a name that changes with any of
-    # them, so a new build replaces the old files as one set.
+    # A release is named after all its files. The page asks for every file
+    # with its release's name, so the worker answers it from that release's
+    # files alone, and a browser may keep any file but the page and the worker.
     files = sorted(path.name for path in out.iterdir())
     digest = hashlib.sha256()
     for name in files:
         digest.update(name.encode() + b"\0" + (out / name).read_bytes())
+    release = digest.hexdigest()[:16]
+    for name in ("index.html", "manifest.webmanifest"):
+        (out / name).write_text((out / name).read_text(encoding="utf-8").replace("@RELEASE@", release),
+                                encoding="utf-8")
     worker = (web / "service_worker.js").read_text(encoding="utf-8")
-    worker = worker.replace("@CACHE@", "orvane-" + digest.hexdigest()[:16])
-    worker = worker.replace("@FILES@", json.dumps(["./"] + files))
+    worker = worker.replace("@RELEASE@", release)
+    worker = worker.replace("@FILES@", json.dumps(["./"] + [name for name in files if name not in NOT_KEPT]))
     (out / "service_worker.js").write_text(worker, encoding="utf-8")
+    compress_beside(out)
 
 
 if __name__ == "__main__":

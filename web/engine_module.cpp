@@ -1,19 +1,15 @@
 // The page's way into the engine: a few C functions compiled into the
 // WebAssembly module. The page presses buttons and keys, reads the four
-// captions and what was put on the clipboard, and builds its keypad from
-// the button table read here, so it holds no calculator state and no copy
-// of a table.
+// captions and what was put on the clipboard, so it holds no calculator
+// state. Its keypad is written from the same tables when it is built.
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "assets/face_pictures.h"
 #include "entry/calculator.h"
 #include "entry/utf8.h"
-#include "tables/button_descriptions.h"
 #include "tables/button_table.h"
 #include "tables/key_characters.h"
 #include "tables/key_table.h"
@@ -50,99 +46,6 @@ PageSink& Sink() {
 Calculator& Engine() {
     static Calculator calculator(Sink());
     return calculator;
-}
-
-const char* FamilyName(FaceFamily family) {
-    switch (family) {
-        case FaceFamily::Function: return "function";
-        case FaceFamily::Digit: return "digit";
-        case FaceFamily::RecallOrPi: return "recall";
-        case FaceFamily::Operator: return "operator";
-        case FaceFamily::Clear: return "clear";
-        case FaceFamily::Small: return "small";
-        case FaceFamily::CaptionOnly: return "caption";
-    }
-    return "";
-}
-
-void AppendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    for (char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
-    }
-    out += '"';
-}
-
-std::string ButtonsAsJson() {
-    std::string out = "[";
-    for (const ButtonSpec& button : kButtons) {
-        const ButtonSpeech speech = SpeakButton(button.number);
-        if (out.size() > 1) out += ',';
-        out += "{\"number\":" + std::to_string(button.number) +
-               ",\"left\":" + std::to_string(button.rect.left) +
-               ",\"top\":" + std::to_string(button.rect.top) +
-               ",\"width\":" + std::to_string(button.rect.width) +
-               ",\"height\":" + std::to_string(button.rect.height) +
-               ",\"tab\":" + std::to_string(button.tab) +
-               ",\"available\":" + (button.action == KeyAction::None ? "false" : "true") +
-               ",\"family\":";
-        AppendJsonString(out, FamilyName(button.family));
-        out += ",\"glyph\":";
-        AppendJsonString(out, button.glyph);
-        out += ",\"tooltip\":";
-        AppendJsonString(out, button.tooltip);
-        out += ",\"name\":";
-        AppendJsonString(out, speech.name);
-        out += ",\"description\":";
-        AppendJsonString(out, speech.description);
-        out += '}';
-    }
-    return out + "]";
-}
-
-std::string Number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.9g", value);
-    return text;
-}
-
-// A colour as CSS takes it, keeping the 16-bit channels' exact shades; null
-// for a part that is not drawn.
-std::string CssColour(const faces::Colour& colour) {
-    if (colour.alpha == 0) return "null";
-    return "\"rgb(" + Number(colour.red / 257.0) + " " + Number(colour.green / 257.0) + " " +
-           Number(colour.blue / 257.0) + " / " + Number(colour.alpha / 65535.0) + ")\"";
-}
-
-// The faces as the desktop draws them: each family's paint, each button's
-// picture, and the measures of the parts every face shares.
-std::string FacesAsJson() {
-    std::string out = "{\"corner\":" + Number(faces::kCornerRadius) +
-                      ",\"border\":" + Number(faces::kBorderWidth) +
-                      ",\"sheen\":" + CssColour(faces::kSheen) +
-                      ",\"sheenInset\":" + Number(faces::kSheenInset) +
-                      ",\"sheenY\":" + Number(faces::kSheenY) +
-                      ",\"sheenWidth\":" + Number(faces::kSheenWidth) +
-                      ",\"outlineWidth\":" + Number(faces::kOutlineWidth) +
-                      ",\"shadowOffset\":" + Number(faces::kShadowOffset) + ",\"families\":[";
-    for (const faces::FamilyPaint& paint : faces::kFamilies) {
-        if (out.back() != '[') out += ',';
-        out += "{\"top\":" + CssColour(paint.top) + ",\"middle\":" + CssColour(paint.middle) +
-               ",\"bottom\":" + CssColour(paint.bottom) + ",\"border\":" + CssColour(paint.border) +
-               ",\"glyph\":" + CssColour(paint.glyph) + ",\"outline\":" + CssColour(paint.outline) +
-               ",\"shadow\":" + CssColour(paint.shadow) + "}";
-    }
-    out += "],\"faces\":[";
-    for (const faces::FacePicture& face : faces::kFaces) {
-        if (out.back() != '[') out += ',';
-        out += "{\"button\":" + std::to_string(face.button) + ",\"width\":" + std::to_string(face.width) +
-               ",\"height\":" + std::to_string(face.height) + ",\"family\":" + std::to_string(face.family) +
-               ",\"evenOdd\":" + (face.evenOdd ? "true" : "false") + ",\"path\":";
-        AppendJsonString(out, faces::kGlyphPaths[face.path]);
-        out += '}';
-    }
-    return out + "]}";
 }
 
 // KeyboardEvent.key names the character a key produced, or the key itself
@@ -204,17 +107,5 @@ const char* orvane_caption(int label) {
 // so the page knows when to hand it on.
 const char* orvane_clipboard() { return Sink().clipboard().c_str(); }
 int orvane_clipboard_writes() { return Sink().clipboardWrites(); }
-
-// The button table with what each button says, as JSON.
-const char* orvane_buttons() {
-    static const std::string json = ButtonsAsJson();
-    return json.c_str();
-}
-
-// The button faces, as JSON.
-const char* orvane_faces() {
-    static const std::string json = FacesAsJson();
-    return json.c_str();
-}
 
 }  // extern "C"

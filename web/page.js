@@ -1,10 +1,9 @@
-// The page is a thin shell over the engine module: it builds the keypad from
-// the engine's button table, passes clicks and keys in, and shows the four
-// captions the engine sets. It keeps no calculator state of its own.
+// The page is a thin shell over the engine module: it passes clicks on the
+// keypad (written into the page when it is built) and keys in, and shows the
+// four captions the engine sets. It keeps no calculator state of its own.
 'use strict';
 
 (function () {
-  const TWIPS_PER_PIXEL = 15;
   const WINDOW_WIDTH = 582;  // the client area, in pixels
   const MAX_SCALE = 2;
   const status = document.getElementById('status');
@@ -27,24 +26,17 @@
   })();
   const say = (source) => texts[source] || source;
 
+  // An element whose only words are an English name is marked English, so
+  // that it is not read with the page's Japanese voice.
   function describe(element, name, description) {
     if (name) element.setAttribute('aria-label', say(name));
     if (description) element.setAttribute('aria-description', say(description));
+    if (name && !texts[name] && !element.textContent.trim()) element.lang = 'en';
   }
   for (const element of document.querySelectorAll('[data-speech]')) {
     const [name, description] = element.dataset.speech.split('|');
     describe(element, name, description);
     if (element.tagName === 'IMG') element.alt = say(name);
-  }
-
-  function place(element, left, top, width, height) {
-    element.style.left = Math.round(left / TWIPS_PER_PIXEL) + 'px';
-    element.style.top = Math.round(top / TWIPS_PER_PIXEL) + 'px';
-    element.style.width = Math.round(width / TWIPS_PER_PIXEL) + 'px';
-    element.style.height = Math.round(height / TWIPS_PER_PIXEL) + 'px';
-  }
-  for (const display of document.querySelectorAll('[data-twips]')) {
-    place(display, ...display.dataset.twips.split(' ').map(Number));
   }
 
   // The window keeps its drawn size and scales as a whole to the viewport's
@@ -60,148 +52,116 @@
   fit();
   addEventListener('resize', fit);
 
-  if (typeof WebAssembly !== 'object' || typeof OrvaneModule !== 'function') {
-    tell('このブラウザーは WebAssembly に対応していないため、Orvane を使えません。');
-    return;
+  // The keys are in the page from its first paint and take clicks and keys
+  // at once; what comes before the engine is ready waits, in order, for it.
+  let engine = null;
+  const waiting = [];
+  function act(step) {
+    if (engine) {
+      step();
+      show();
+    } else {
+      waiting.push(step);
+    }
   }
 
-  if ('serviceWorker' in navigator) {
-    navigator.serviceWorker.register('service_worker.js').catch(() => {});
+  const labels = [1, 2, 3, 4].map((n) => document.getElementById('Label' + n));
+  let copied = 0;
+  // Shows what the engine set and hands new clipboard text on; a browser
+  // that refuses the clipboard leaves it as it was.
+  function show() {
+    labels.forEach((label, i) => {
+      const caption = engine.caption(i + 1);
+      if (label.textContent !== caption) label.textContent = caption;
+    });
+    const writes = engine.clipboardWrites();
+    if (writes !== copied) {
+      copied = writes;
+      if (navigator.clipboard) navigator.clipboard.writeText(engine.clipboard()).catch(() => {});
+    }
   }
 
-  // A layout that types ^ with a dead key reports "Dead"; its layout map
-  // says which key that is, where the browser offers one.
-  let layout = null;
-  if (navigator.keyboard && navigator.keyboard.getLayoutMap) {
-    navigator.keyboard.getLayoutMap().then((map) => { layout = map; }, () => {});
+  for (const key of document.querySelectorAll('#client .key:not([hidden])')) {
+    const number = Number(key.id.slice('Command'.length));
+    key.addEventListener('click', () => act(() => engine.press(number)));
   }
+  keepFocus();
+  const menus = setUpMenus();
+  setUpKeys(menus);
+  document.getElementById('Command1').focus();
+  performance.mark('orvane-usable');
 
-  OrvaneModule({ printErr: () => {}, print: () => {} }).then(start, () => {
-    tell('計算エンジンを読み込めませんでした。ページを読み込み直してください。');
+  // Every file is asked for with the release of the page that asks.
+  const release = new URL(document.currentScript.src).searchParams.get('r');
+  addEventListener('DOMContentLoaded', () => {
+    if (typeof WebAssembly !== 'object' || typeof OrvaneModule !== 'function') {
+      tell('このブラウザーは WebAssembly に対応していないため、Orvane を使えません。');
+      return;
+    }
+    if ('serviceWorker' in navigator) {
+      // A new release is looked for on every start, not only when the
+      // browser gets round to it.
+      navigator.serviceWorker.getRegistration()
+        .then((worker) => (worker ? worker.update() : navigator.serviceWorker.register('service_worker.js')))
+        .catch(() => {});
+    }
+    OrvaneModule({ printErr: () => {}, print: () => {},
+                   locateFile: (path) => path + (release ? '?r=' + release : '') }).then(start, () => {
+      tell('計算エンジンを読み込めませんでした。ページを読み込み直してください。');
+    });
   });
 
   function start(module) {
-    const engine = {
-      start: module.cwrap('orvane_start', null, []),
-      press: module.cwrap('orvane_press_button', null, ['number']),
-      keyDown: module.cwrap('orvane_key_down', null, ['number', 'number']),
-      translate: module.cwrap('orvane_translate_key', 'number', ['string', 'number', 'number']),
-      copy: module.cwrap('orvane_copy', null, ['number']),
-      caption: module.cwrap('orvane_caption', 'string', ['number']),
-      clipboard: module.cwrap('orvane_clipboard', 'string', []),
-      clipboardWrites: module.cwrap('orvane_clipboard_writes', 'number', []),
-      buttons: module.cwrap('orvane_buttons', 'string', []),
-      faces: module.cwrap('orvane_faces', 'string', []),
+    const cwrap = module.cwrap;
+    const ready = {
+      start: cwrap('orvane_start', null, []),
+      press: cwrap('orvane_press_button', null, ['number']),
+      keyDown: cwrap('orvane_key_down', null, ['number', 'number']),
+      translate: cwrap('orvane_translate_key', 'number', ['string', 'number', 'number']),
+      copy: cwrap('orvane_copy', null, ['number']),
+      caption: cwrap('orvane_caption', 'string', ['number']),
+      clipboard: cwrap('orvane_clipboard', 'string', []),
+      clipboardWrites: cwrap('orvane_clipboard_writes', 'number', []),
     };
-
-    const labels = [1, 2, 3, 4].map((n) => document.getElementById('Label' + n));
-    let copied = 0;
-    // Shows what the engine set and hands new clipboard text on; a browser
-    // that refuses the clipboard leaves it as it was.
-    function show() {
-      labels.forEach((label, i) => {
-        const caption = engine.caption(i + 1);
-        if (label.textContent !== caption) label.textContent = caption;
-      });
-      const writes = engine.clipboardWrites();
-      if (writes !== copied) {
-        copied = writes;
-        if (navigator.clipboard) navigator.clipboard.writeText(engine.clipboard()).catch(() => {});
-      }
-    }
-
-    const client = document.getElementById('client');
-    const buttons = JSON.parse(engine.buttons()).sort((a, b) => a.tab - b.tab);
-    const faceData = JSON.parse(engine.faces());
-    const faces = new Map(faceData.faces.map((face) => [face.button, face]));
-    defineFacePaints(faceData);
-    for (const key of buttons) {
-      const button = document.createElement('button');
-      button.type = 'button';
-      button.id = 'Command' + key.number;
-      button.className = 'key';
-      place(button, key.left, key.top, key.width, key.height);
-      if (key.family === 'caption') {
-        button.hidden = true;  // never available, and never drawn
-      } else {
-        button.append(drawFace(faces.get(key.number), faceData, !key.available));
-        describe(button, key.name, key.description);
-        if (key.tooltip) button.title = key.tooltip;
-        button.disabled = !key.available;
-      }
-      button.addEventListener('click', () => {
-        engine.press(key.number);
-        show();
-      });
-      client.append(button);
-    }
-
-    engine.start();
+    ready.start();
+    engine = ready;
+    for (const step of waiting.splice(0)) step();
     show();
-    const menus = setUpMenus(engine, show);
-    setUpKeys(engine, show, menus);
-    document.getElementById('Command1').focus();
     document.documentElement.dataset.ready = 'true';
-    performance.mark('orvane-usable');
+    performance.mark('orvane-ready');
   }
 
-  const SVG = 'http://www.w3.org/2000/svg';
-  function svg(name, attributes) {
-    const element = document.createElementNS(SVG, name);
-    for (const [key, value] of Object.entries(attributes)) element.setAttribute(key, value);
-    return element;
+  // As on the desktop, only a left click on a key, or Tab, moves the
+  // keyboard's focus: a right click, or a click on a display, a disabled
+  // key or the background, leaves it where it was, so Enter still presses
+  // the key it pressed before.
+  function keepFocus() {
+    let focused = null;
+    document.addEventListener('focusin', (event) => { focused = event.target; });
+    document.addEventListener('mousedown', (event) => {
+      if (event.button !== 0 && event.target.closest('button')) event.preventDefault();
+    }, true);
+    document.addEventListener('pointerup', () => {
+      const now = document.activeElement;
+      if ((!now || now === document.body) && focused && focused.isConnected && !focused.disabled &&
+          focused.offsetParent) {
+        focused.focus({ preventScroll: true });
+      }
+    }, true);
   }
 
-  // One gradient per family, and the grey of a key that can never be
-  // pressed (each channel 96 plus half the pixel's grey), shared by all faces.
-  function defineFacePaints(data) {
-    const defs = svg('defs', {});
-    data.families.forEach((paint, index) => {
-      const gradient = svg('linearGradient', { id: 'family' + index, x1: 0, y1: 0, x2: 0, y2: 1 });
-      [['0', paint.top], ['0.5', paint.middle], ['1', paint.bottom]].forEach(([offset, colour]) =>
-        gradient.append(svg('stop', { offset, 'stop-color': colour })));
-      defs.append(gradient);
-    });
-    const grey = svg('filter', { id: 'unavailable', 'color-interpolation-filters': 'sRGB' });
-    const row = [11, 16, 5].map((weight) => weight / 64).join(' ') + ' 0 ' + 96 / 255;
-    grey.append(svg('feColorMatrix', { type: 'matrix', values: `${row} ${row} ${row} 0 0 0 1 0` }));
-    defs.append(grey);
-    const holder = svg('svg', { width: 0, height: 0, 'aria-hidden': 'true' });
-    holder.style.position = 'absolute';
-    holder.append(defs);
-    document.body.append(holder);
+  // A key the engine may take: a character, or Backspace or Esc by name.
+  const mayBeTaken = (key) => (key.length === 1 && key !== ' ') || key === 'Backspace' || key === 'Escape';
+
+  function pressKey(key, keypad, mask) {
+    const packed = engine.translate(key, keypad, mask);
+    if (packed < 0) return false;
+    engine.keyDown(packed % 65536, Math.floor(packed / 65536));
+    show();
+    return true;
   }
 
-  // A face as the desktop paints it: the rounded picture in its family's
-  // gradient with its border and sheen, then the glyph's shadow, outline and fill.
-  function drawFace(face, data, greyed) {
-    const paint = data.families[face.family];
-    const { width, height } = face;
-    const picture = svg('svg', { class: 'face', width, height, viewBox: `0 0 ${width} ${height}`,
-                                 'aria-hidden': 'true' });
-    const inset = data.border / 2;
-    const group = svg('g', greyed ? { filter: 'url(#unavailable)' } : {});
-    group.append(svg('rect', { x: inset, y: inset, width: width - 2 * inset, height: height - 2 * inset,
-                               rx: data.corner, fill: `url(#family${face.family})`, stroke: paint.border,
-                               'stroke-width': data.border }));
-    group.append(svg('line', { x1: data.sheenInset, y1: data.sheenY, x2: width - data.sheenInset,
-                               y2: data.sheenY, stroke: data.sheen, 'stroke-width': data.sheenWidth }));
-    const rule = face.evenOdd ? 'evenodd' : 'nonzero';
-    if (paint.shadow) {
-      group.append(svg('path', { d: face.path, fill: paint.shadow, 'fill-rule': rule,
-                                 transform: `translate(${data.shadowOffset} ${data.shadowOffset})` }));
-    }
-    const glyph = svg('path', { d: face.path, fill: paint.glyph, 'fill-rule': rule });
-    if (paint.outline) {
-      glyph.setAttribute('stroke', paint.outline);
-      glyph.setAttribute('stroke-width', data.outlineWidth);
-    }
-    group.append(glyph);
-    picture.append(group);
-    return picture;
-  }
-
-  function setUpKeys(engine, show, menus) {
+  function setUpKeys(menus) {
     document.addEventListener('keydown', (event) => {
       if (menus.handleKey(event) || event.isComposing) return;
       const about = document.getElementById('frmAbout');
@@ -213,17 +173,20 @@
       if (key === 'Dead' && layout && layout.get(event.code) === '^') key = '^';
       const mask = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
       const keypad = event.location === KeyboardEvent.DOM_KEY_LOCATION_NUMPAD ? 1 : 0;
-      const packed = engine.translate(key, keypad, mask);
-      if (packed < 0) return;
-      engine.keyDown(packed % 65536, Math.floor(packed / 65536));
-      show();
+      let taken;
+      if (engine) {
+        taken = pressKey(key, keypad, mask);
+      } else {
+        taken = mayBeTaken(key);
+        if (taken) waiting.push(() => pressKey(key, keypad, mask));
+      }
       // The browser's own use of a plain key (quick find on "/") would take
       // the key from the calculator; chords stay the browser's.
-      if (mask <= 1) event.preventDefault();
+      if (taken && mask <= 1) event.preventDefault();
     }, true);
   }
 
-  function setUpMenus(engine, show) {
+  function setUpMenus() {
     const about = document.getElementById('frmAbout');
     const titles = Array.from(document.querySelectorAll('#menubar .title'));
     let open = null;  // the title whose menu is open
@@ -276,8 +239,8 @@
         if (window.opener || history.length === 1) window.close();
         setTimeout(() => location.replace('about:blank'), 0);
       },
-      mnuSikicopy() { engine.copy(1); show(); },
-      mnuKotaecopy() { engine.copy(2); show(); },
+      mnuSikicopy() { act(() => engine.copy(1)); },
+      mnuKotaecopy() { act(() => engine.copy(2)); },
       mnuVarjyon() {
         if (!about.open) {
           beforeAbout = document.activeElement;

@@ -1,12 +1,28 @@
 // Keeps the page's files so that, once loaded, the calculator starts with no
-// network at all. The cache's name changes with any file, so a new build
-// replaces the old files as one set.
+// network at all. Each release's files are kept under the release's name and
+// fetched past the browser's HTTP cache, which may hold an older release's
+// copy that still looks fresh: a release arrives whole or not at all.
 'use strict';
-const CACHE = '@CACHE@';
+const RELEASE = '@RELEASE@';
+const CACHE = 'orvane-' + RELEASE;
 const FILES = @FILES@;
 
+async function keep() {
+  const cache = await caches.open(CACHE);
+  try {
+    await Promise.all(FILES.map(async (name) => {
+      const response = await fetch(new Request(name, { cache: 'reload' }));
+      if (!response.ok || response.redirected) throw new Error(`${name}: ${response.status}`);
+      await cache.put(name, response);
+    }));
+  } catch (error) {
+    await caches.delete(CACHE);  // no half-kept release
+    throw error;
+  }
+}
+
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  event.waitUntil(keep().then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {
@@ -15,9 +31,18 @@ self.addEventListener('activate', (event) => {
     .then(() => self.clients.claim()));
 });
 
+// The page names its release in every file it asks for ("?r="). A page of
+// an older release that asks once its files are gone gets an error, never
+// a file of this release; it says so and a reload brings this release.
 self.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET') return;
-  event.respondWith(caches.open(CACHE)
-    .then((cache) => cache.match(event.request, { ignoreSearch: true }))
+  const url = new URL(event.request.url);
+  if (url.origin !== location.origin) return;
+  const asked = url.searchParams.get('r');
+  if (asked && asked !== RELEASE) {
+    event.respondWith(Response.error());
+    return;
+  }
+  event.respondWith(caches.match(event.request, { cacheName: CACHE, ignoreSearch: true })
     .then((kept) => kept || fetch(event.request)));
 });

@@ -212,13 +212,20 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // Every press reaches this window's platform window once, before it is
     // handed to the focused widget and from there up the parent chain. Taking
     // it at that first stop sees each press exactly once; the event goes on
-    // unconsumed. While the menu bar has the keyboard (a menu open, or its
-    // keyboard mode after Alt) every key is the bar's alone.
+    // unconsumed, but for F10, which is the menu bar's. While the menu bar
+    // has the keyboard (a menu open, or its keyboard mode after Alt or F10)
+    // every key is the bar's alone.
     if (watched != windowHandle()) return false;
     if (event->type() == QEvent::KeyPress) {
         // Whatever went on in the bar, a key after it closed is the calculator's.
         menuBar_->settle();
-        if (!menuBar_->ownsKeyboard()) PreviewKey(*static_cast<QKeyEvent*>(event));
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        // F10 opens the menu bar from the keyboard, as on the page.
+        if (key.key() == Qt::Key_F10 && key.modifiers() == Qt::NoModifier && !menuBar_->ownsKeyboard()) {
+            menuBar_->enterKeyboardMode();
+            return true;
+        }
+        if (!menuBar_->ownsKeyboard()) PreviewKey(key);
     } else if (event->type() == QEvent::MouseButtonPress) {
         // A click anywhere but on a title ends the bar's keyboard mode, as
         // Esc does, also where the click lands on no control.

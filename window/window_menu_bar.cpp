@@ -48,6 +48,17 @@ bool WindowMenuBar::ownsKeyboard() const {
     return inKeyboardMode() || menuOpen() || QApplication::activePopupWidget() != nullptr;
 }
 
+void WindowMenuBar::enterKeyboardMode() {
+    if (ownsKeyboard() || actions().isEmpty()) return;
+    // The toolkit enters its keyboard mode only on Alt pressed and released
+    // with no key between, which its filter of the window's events watches.
+    // A key event of Alt reports Alt held when the event was made without it.
+    QKeyEvent altDown(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
+    QMenuBar::eventFilter(window(), &altDown);
+    QKeyEvent altUp(QEvent::KeyRelease, Qt::Key_Alt, Qt::AltModifier);
+    QMenuBar::eventFilter(window(), &altUp);
+}
+
 void WindowMenuBar::leaveKeyboardMode() {
     if (!holdsWindowFocus() || menuOpen()) return;
     if (activeAction() != nullptr) {

@@ -5,7 +5,7 @@
 
 namespace orvane {
 
-// The calculator window's menu bar. Alt alone, or Esc closing a menu opened
+// The calculator window's menu bar. Alt alone, F10, or Esc closing a menu opened
 // with Alt and a letter, puts it in keyboard mode: it then holds the focus,
 // and so every key, until Esc or a click elsewhere. This bar shows that mode
 // by a frame around the chosen title, which the toolkit's own style draws
@@ -24,6 +24,10 @@ public:
     // True while the bar has the keyboard: in keyboard mode, or with one of
     // its menus open. Keys then belong to the bar alone.
     bool ownsKeyboard() const;
+
+    // Enters keyboard mode the way Alt alone does, with the first title
+    // chosen; nothing while the bar has the keyboard already.
+    void enterKeyboardMode();
 
     // Leaves keyboard mode the way Esc does, handing the focus back to the
     // control that had it; nothing while one of its menus is open.

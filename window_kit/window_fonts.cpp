@@ -1,14 +1,26 @@
 #include "window_kit/window_fonts.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
 
 namespace orvane {
 namespace {
 
+// The window is laid out in pixels at 96 dpi, and the toolkit scales it as a
+// whole to the screen. Where it does not (QT_ENABLE_HIGHDPI_SCALING=0) but
+// reports another dpi, a size in points would grow against the layout and
+// cut the texts; the sizes are therefore the points they are at 96 dpi.
+qreal AtLayoutDpi(qreal points) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal dpi = screen ? screen->logicalDotsPerInchY() : 96;
+    return dpi > 0 ? points * 96 / dpi : points;
+}
+
 QFont JapaneseGothic(qreal pointSize, bool bold) {
     QFont font;
     font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")});
-    font.setPointSizeF(pointSize);
+    font.setPointSizeF(AtLayoutDpi(pointSize));
     font.setBold(bold);
     // Light hinting would hand this face to FreeType's auto-hinter, which
     // first measures some hundred sample glyphs of every script the font

@@ -92,6 +92,7 @@ rows=(
     "a click on a display leaves keyboard mode|us|type 2+3;key alt;mousemove --window WINDOW 100 60;click 1;key Return|2+3|5"
     "keys reach the calculator after Alt+E, Esc, Alt+E, C|us|type 1;key alt+e;key Escape;key alt+e;key c;type 56+7;key Return|156+7|163"
     "keys reach the calculator after Alt, Alt+E, C|us|type 1;key alt;key alt+e;key c;type 2+3;key Return|12+3|15"
+    "F10, Right, Down, Enter copy the expression and keys then reach the calculator|us|type 12;key F10;key Right;key Down;key Return;type +3;key Return|12+3|15"
     "keys reach the calculator after the About box opened from the keyboard|us|type 1;key alt;key alt+h;key Return;await のﾊﾞｰｼﾞｮﾝ情報$;key Escape;await ^Orvane$;type 2+3;key Return|12+3|15"
     "keys reach the calculator after a click on Edit, Esc, Alt+E, C|us|type 1;mousemove --window WINDOW 95 MENU;click 1;key Escape;key alt+e;key c;type 2+3;key Return|12+3|15"
     "keys reach the calculator after Alt+E, Esc, Alt+E, Esc, Esc|us|type 1;key alt+e;key Escape;key alt+e;key Escape;key Escape;type 2+3;key Return|12+3|15"

@@ -7,9 +7,16 @@ events. Then the page must come back with the server stopped, and say so
 when WebAssembly is missing or the module cannot load; no page error on any
 path."""
 import argparse
+import functools
 import gzip
+import http.server
+import os
 import pathlib
 import random
+import re
+import shutil
+import tempfile
+import time
 import subprocess
 import sys
 import threading
@@ -46,6 +53,11 @@ KEYPAD = {**{str(d): typed(str(d), f"Numpad{d}", (96 + d, 0), True) for d in ran
 # Chords the calculator ignores: Shift with a keypad operator, Ctrl or Alt with a digit.
 IGNORED = [typed("+", "NumpadAdd", (107, 1), True, SHIFT), typed("5", "Digit5", (53, 2), modifiers=CTRL),
            typed("5", "Digit5", (53, 4), modifiers=ALT)]
+# Clicks that must leave the keyboard's focus on the key that had it, as on
+# the desktop: each is followed by 2+3 and Enter, which the = key evaluates.
+FOCUS_KEEPERS = [("right", "Command10"), ("left", "Label1"), ("left", "Label2"), ("left", "Label3"),
+                 ("left", "Label4"), ("left", "Command43"), ("left", "background")]
+ENTER = {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13}
 # Formulas typed on the main block (M) or the keypad (K), each evaluated with a click.
 FORMULAS = ["M12+3", "M(1+2)*3^2/4-5.5", "M2^0.5", "M7/0", "M((2)", "M1.5.5⌫⌫9", "M-(-3)*-2",
             "K12.5*4-7/2", "M0.000001*0.000001", "M99999999^9", "M3⎋4+4", "K0.1+0.2"]
@@ -116,12 +128,16 @@ class Page:
         browser.load("Page.navigate", url=url)
         self.measure()
 
+    def measure_keys(self):
+        self.centres = self.browser.evaluate(
+            "Object.fromEntries([...document.querySelectorAll('button[id], .display')].map(b => {"
+            " const r = b.getBoundingClientRect(); return [b.id, [r.x + r.width / 2, r.y + r.height / 2]]; }))")
+        self.centres["background"] = [4, self.browser.evaluate("document.getElementById('frame').offsetHeight + 8")]
+
     def measure(self):
         """Where each key and copy command is hit, as the page is laid out now."""
         browser = self.browser
-        self.centres = browser.evaluate(
-            "Object.fromEntries([...document.querySelectorAll('button[id]')].map(b => {"
-            " const r = b.getBoundingClientRect(); return [b.id, [r.x + r.width / 2, r.y + r.height / 2]]; }))")
+        self.measure_keys()
         # The copy commands have a place only while their menu is open.
         [browser.wait(i) for i in self.click("mnuHnensyuu")]
         browser.wait_for("!document.getElementById('mnuSikicopy').parentElement.hidden")
@@ -131,9 +147,9 @@ class Page:
                 f"(document.getElementById('{item}').getBoundingClientRect())")
         [browser.wait(i) for i in self.click("mnuHnensyuu")]
 
-    def click(self, element_id):
+    def click(self, element_id, button="left"):
         x, y = self.centres[element_id]
-        return [self.browser.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", clickCount=1)
+        return [self.browser.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button=button, clickCount=1)
                 for kind in ("mousePressed", "mouseReleased")]
 
     def press(self, key):
@@ -172,6 +188,20 @@ def compare(page, events, expected):
     return None
 
 
+def focus_kept(page):
+    """What 2+3 and Enter give after each click that must not take the focus."""
+    failures = []
+    for button, target in FOCUS_KEEPERS:
+        [page.browser.wait(i) for i in page.click("Command1") + page.press(MAIN_BLOCK["⎋"]) +
+         page.click(target, button) + sum(map(page.press, (MAIN_BLOCK[c] for c in "2+3")), [])]
+        [page.browser.call("Input.dispatchKeyEvent", type=kind, **ENTER, **text)
+         for kind, text in (("keyDown", {"text": "\r"}), ("keyUp", {}))]
+        shown = page.browser.evaluate("document.getElementById('Label2').textContent")
+        if shown != "5":
+            failures.append(f"{button} click on {target}, then 2+3 and Enter: {shown!r}")
+    return failures
+
+
 def page_errors(browser, allow_network=False):
     errors = []
     for event in browser.events:
@@ -202,6 +232,94 @@ def check_fault(url, setup, expected_text):
         browser.close()
 
 
+# Each kept file of each cache the worker keeps: its cache, path and whether
+# it is the new release's.
+KEPT = ("(async () => { const kept = []; for (const name of await caches.keys()) {"
+        " const cache = await caches.open(name); for (const request of await cache.keys()) {"
+        " const text = await (await cache.match(request)).text(); const path = new URL(request.url).pathname;"
+        " kept.push([name, path, path === '/page.js' ? text.includes('orvaneRelease') :"
+        " path === '/' ? text.includes('NEW') : true]); } } return kept; })()")
+
+
+SETTLED = ("navigator.serviceWorker.getRegistration().then(async (r) => r && !r.installing && !r.waiting"
+           " && (await caches.keys()).length === 1)")
+
+
+def clicks_wait_for_engine(url):
+    """Clicks and keys made while the engine module is still on its way are
+    acted on, in order, once it has come."""
+    browser = Browser()
+    try:
+        browser.call("Fetch.enable", patterns=[{"urlPattern": "*orvane.wasm*"}])
+        browser.call("Page.navigate", url=url)
+        while not any(e["method"] == "Fetch.requestPaused" for e in browser.events):
+            browser.evaluate("0")
+        held = next(e for e in browser.events if e["method"] == "Fetch.requestPaused")["params"]["requestId"]
+        browser.wait_for("window.performance.getEntriesByName('orvane-usable').length")
+        page = Page.__new__(Page)
+        page.browser, page.centres = browser, {}
+        page.measure_keys()
+        [browser.wait(i) for i in page.click("Command5") + page.click("Command14") +
+         page.press(MAIN_BLOCK["3"]) + page.click("Command1")]
+        early = browser.evaluate("document.getElementById('Label2').textContent")
+        browser.call("Fetch.continueRequest", requestId=held)
+        browser.wait_for("document.documentElement.dataset.ready === 'true'")
+        shown = browser.evaluate(READ_STATE).split("\t")[:2]
+        return [] if early != "5" and shown == ["2+3", "5"] else \
+            [f"2 + 3 = before the engine came: {early!r} before, {shown} after"]
+    finally:
+        browser.close()
+
+
+def release_arrives_whole(page):
+    """A returning user's browser holds week-old files that a plain static
+    server sent without a cache policy; a release then changes the page's
+    script. Within three reloads the page must use it, and every cache the
+    worker keeps must hold the new release alone."""
+    folder = pathlib.Path(tempfile.mkdtemp(prefix="orvane-release-"))
+    try:
+        for path in page.iterdir():
+            if path.suffix != ".gz":
+                shutil.copy(path, folder)
+                os.utime(folder / path.name, (time.time() - 7 * 86400,) * 2)
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(
+            type("Plain", (http.server.SimpleHTTPRequestHandler,), {"log_message": lambda *a: None}),
+            directory=str(folder)))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        browser = Browser()
+        try:
+            browser.call("Page.enable")
+            browser.load("Page.navigate", url=f"http://127.0.0.1:{server.server_address[1]}/")
+            browser.evaluate("navigator.serviceWorker.ready.then(() => true)")
+            browser.load("Page.reload")
+            old = re.search(r"RELEASE = '(\w+)'", (folder / "service_worker.js").read_text())[1]
+            new = old[:-3] + "NEW"
+            for name in ("index.html", "service_worker.js", "manifest.webmanifest", "page.js"):
+                text = (folder / name).read_text(encoding="utf-8").replace(old, new)
+                (folder / name).write_text(text + ("self.orvaneRelease = 'new';\n" if name == "page.js" else ""),
+                                           encoding="utf-8")
+            for _ in range(3):
+                try:
+                    browser.load("Page.reload")
+                except TimeoutError:
+                    return ["a reload after a release never made the keypad ready"]
+                time.sleep(3)  # a person's pace, and the worker's work done
+                try:
+                    browser.wait_for(SETTLED, seconds=15)
+                except TimeoutError:
+                    pass
+                kept = browser.evaluate(KEPT)
+                if browser.evaluate("self.orvaneRelease") \
+                        and kept and all(name == "orvane-" + new and fresh for name, _, fresh in kept):
+                    return []
+            return [f"three reloads after a release, the worker keeps {kept}"]
+        finally:
+            browser.close()
+            server.shutdown()
+    finally:
+        shutil.rmtree(folder)
+
+
 def serve(page):
     server = make_server(str(page))
     threading.Thread(target=server.serve_forever, daemon=True).start()
@@ -221,9 +339,9 @@ def main():
         list(random_events(rng, args.random))
     expected = desktop_states(args.replay, events)
     server, url = serve(args.page)
-    weight = sum(len(gzip.compress(f.read_bytes(), 9)) for f in args.page.iterdir())
+    weight = sum(len(gzip.compress(f.read_bytes(), 9)) for f in args.page.iterdir() if f.suffix != ".gz")
     failures = [f"the page weighs {weight} bytes gzipped"] if weight > 300 * 1024 else []
-    browser = Browser()
+    browser = Browser("--lang=en-US")
     try:
         page = Page(browser, url)
         mismatch = compare(page, events, expected)
@@ -231,7 +349,14 @@ def main():
             failures.append("displays differ at " + mismatch)
         print(f"{len(events)} events compared with the desktop", flush=True)
 
-        # Installable, and every drawn key has a name for screen readers.
+        failures += focus_kept(page)
+        # Installable, under a policy that names where scripts come from, and
+        # every drawn key has a name for screen readers, English ones marked so.
+        if "script-src 'self'" not in browser.evaluate(
+                "document.querySelector('meta[http-equiv=Content-Security-Policy]')?.content || ''"):
+            failures.append("no Content-Security-Policy for scripts")
+        if browser.evaluate("document.getElementById('Command5').lang") != "en":
+            failures.append("English key names not marked English")
         browser.evaluate("navigator.serviceWorker.ready.then(() => true)")
         failures += [f"not installable: {e}" for e in
                      browser.call("Page.getInstallabilityErrors")["installabilityErrors"]]
@@ -266,7 +391,9 @@ def main():
     failures += [f"without WebAssembly: {e}" for e in check_fault(url, without_wasm, "WebAssembly")]
     blocked = lambda b: (b.call("Network.enable"), b.call("Network.setBlockedURLs", urls=["*orvane.wasm"]))
     failures += [f"module blocked: {e}" for e in check_fault(url, blocked, "読み込めません")]
+    failures += clicks_wait_for_engine(url)
     server.shutdown()
+    failures += release_arrives_whole(args.page)
 
     for failure in failures:
         print("FAIL:", failure)

@@ -1,4 +1,5 @@
 // The About box: one instance at most, its texts after loading, how it closes.
+#include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
@@ -36,6 +37,25 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), ok);
         QVERIFY(!Child<QLabel>(*about, "picIcon")->pixmap().isNull());
         QCOMPARE(Child(*about, "picIcon")->size(), QSize(32, 32));
+    }
+
+    // Every text of the box and the memory displays fits its label, at any
+    // dpi the toolkit reports (this suite runs once more at 144 dpi unscaled).
+    void textsFitTheirLabels() {
+        for (Qt::Key key : {Qt::Key_1, Qt::Key_Slash, Qt::Key_3}) Press(*form_, key);
+        for (int n : {1, 25, 26}) Child<QAbstractButton>(*form_, QStringLiteral("Command%1").arg(n))->click();
+        QList<QLabel*> labels = Open()->findChildren<QLabel*>();
+        for (int n : {3, 4}) labels << Child<QLabel>(*form_, QStringLiteral("Label%1").arg(n));
+        for (const QLabel* label : labels) {
+            if (label->text().isEmpty()) continue;
+            const QRect room = label->contentsRect();
+            // The last line may lose its descent, which these texts hardly use.
+            const QSize needed = label->wordWrap() ? QSize(room.width(), label->heightForWidth(room.width()))
+                                                   : label->sizeHint();
+            QVERIFY2(needed.width() <= room.width() &&
+                         needed.height() <= room.height() + label->fontMetrics().descent(),
+                     qPrintable(label->objectName()));
+        }
     }
 
     void isAModelessToolWindowAtItsPlace() {

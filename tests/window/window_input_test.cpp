@@ -96,6 +96,10 @@ private slots:
             << QList<KeyPress>{{Qt::Key_1, none}, {Qt::Key_5, Qt::AltModifier}} << "1";
         QTest::newRow("shift+5 percent is ignored")
             << QList<KeyPress>{{Qt::Key_1, none}, {Qt::Key_Percent, shift}} << "1";
+        QTest::newRow("F10 Right Down Return copies, then keys are the calculator's")
+            << QList<KeyPress>{{Qt::Key_1, none}, {Qt::Key_F10, none}, {Qt::Key_Right, none},
+                               {Qt::Key_Down, none}, {Qt::Key_Return, none}, {Qt::Key_2, none}}
+            << "12";
         QTest::newRow("letters are ignored")
             << QList<KeyPress>{{Qt::Key_1, none}, {Qt::Key_S, none}, {Qt::Key_Equal, none}} << "1";
     }

@@ -1,0 +1,114 @@
+// Prints the button table and the faces as JSON, for the page's build to
+// write the keypad into the page itself: the keys are drawn at the first
+// paint, before the engine module has loaded, from the tables the desktop uses.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "assets/face_pictures.h"
+#include "tables/button_descriptions.h"
+#include "tables/button_table.h"
+
+namespace orvane {
+namespace {
+
+const char* FamilyName(FaceFamily family) {
+    switch (family) {
+        case FaceFamily::Function: return "function";
+        case FaceFamily::Digit: return "digit";
+        case FaceFamily::RecallOrPi: return "recall";
+        case FaceFamily::Operator: return "operator";
+        case FaceFamily::Clear: return "clear";
+        case FaceFamily::Small: return "small";
+        case FaceFamily::CaptionOnly: return "caption";
+    }
+    return "";
+}
+
+void AppendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    for (char c : text) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    out += '"';
+}
+
+std::string ButtonsAsJson() {
+    std::string out = "[";
+    for (const ButtonSpec& button : kButtons) {
+        const ButtonSpeech speech = SpeakButton(button.number);
+        if (out.size() > 1) out += ',';
+        out += "{\"number\":" + std::to_string(button.number) +
+               ",\"left\":" + std::to_string(button.rect.left) +
+               ",\"top\":" + std::to_string(button.rect.top) +
+               ",\"width\":" + std::to_string(button.rect.width) +
+               ",\"height\":" + std::to_string(button.rect.height) +
+               ",\"tab\":" + std::to_string(button.tab) +
+               ",\"available\":" + (button.action == KeyAction::None ? "false" : "true") +
+               ",\"family\":";
+        AppendJsonString(out, FamilyName(button.family));
+        out += ",\"glyph\":";
+        AppendJsonString(out, button.glyph);
+        out += ",\"tooltip\":";
+        AppendJsonString(out, button.tooltip);
+        out += ",\"name\":";
+        AppendJsonString(out, speech.name);
+        out += ",\"description\":";
+        AppendJsonString(out, speech.description);
+        out += '}';
+    }
+    return out + "]";
+}
+
+std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", value);
+    return text;
+}
+
+// A colour as CSS takes it, keeping the 16-bit channels' exact shades; null
+// for a part that is not drawn.
+std::string CssColour(const faces::Colour& colour) {
+    if (colour.alpha == 0) return "null";
+    return "\"rgb(" + Number(colour.red / 257.0) + " " + Number(colour.green / 257.0) + " " +
+           Number(colour.blue / 257.0) + " / " + Number(colour.alpha / 65535.0) + ")\"";
+}
+
+// The faces as the desktop draws them: each family's paint, each button's
+// picture, and the measures of the parts every face shares.
+std::string FacesAsJson() {
+    std::string out = "{\"corner\":" + Number(faces::kCornerRadius) +
+                      ",\"border\":" + Number(faces::kBorderWidth) +
+                      ",\"sheen\":" + CssColour(faces::kSheen) +
+                      ",\"sheenInset\":" + Number(faces::kSheenInset) +
+                      ",\"sheenY\":" + Number(faces::kSheenY) +
+                      ",\"sheenWidth\":" + Number(faces::kSheenWidth) +
+                      ",\"outlineWidth\":" + Number(faces::kOutlineWidth) +
+                      ",\"shadowOffset\":" + Number(faces::kShadowOffset) + ",\"families\":[";
+    for (const faces::FamilyPaint& paint : faces::kFamilies) {
+        if (out.back() != '[') out += ',';
+        out += "{\"top\":" + CssColour(paint.top) + ",\"middle\":" + CssColour(paint.middle) +
+               ",\"bottom\":" + CssColour(paint.bottom) + ",\"border\":" + CssColour(paint.border) +
+               ",\"glyph\":" + CssColour(paint.glyph) + ",\"outline\":" + CssColour(paint.outline) +
+               ",\"shadow\":" + CssColour(paint.shadow) + "}";
+    }
+    out += "],\"faces\":[";
+    for (const faces::FacePicture& face : faces::kFaces) {
+        if (out.back() != '[') out += ',';
+        out += "{\"button\":" + std::to_string(face.button) + ",\"width\":" + std::to_string(face.width) +
+               ",\"height\":" + std::to_string(face.height) + ",\"family\":" + std::to_string(face.family) +
+               ",\"evenOdd\":" + (face.evenOdd ? "true" : "false") + ",\"path\":";
+        AppendJsonString(out, faces::kGlyphPaths[face.path]);
+        out += '}';
+    }
+    return out + "]}";
+}
+
+}  // namespace
+}  // namespace orvane
+
+int main() {
+    const std::string json = "{\"buttons\":" + orvane::ButtonsAsJson() + ",\"faces\":" + orvane::FacesAsJson() + "}";
+    std::puts(json.c_str());
+}
