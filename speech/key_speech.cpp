@@ -5,6 +5,7 @@
 
 #include "speech/face_button_accessible.h"
 #include "speech/spoken_captions.h"
+#include "tables/spoken_phrases.h"
 
 namespace orvane {
 namespace {
@@ -41,10 +42,10 @@ QString KeySpeech::AnswerSentence() const {
     const QString& caption = Shown(Label::Answer);
     const QString spoken = SpokenCaption(Label::Answer, caption);
     if (spoken == SpokenSymbols(caption)) {
-        return Tr(QT_TRANSLATE_NOOP("Orvane", "Answer: %1.")).arg(spoken);
+        return Tr(kSpokenPhrases.answer).arg(spoken);
     }
     if (spoken.endsWith(u'.')) return spoken;  // a message
-    return Tr(QT_TRANSLATE_NOOP("Orvane", "No answer."));
+    return Tr(kSpokenPhrases.noAnswer);
 }
 
 void KeySpeech::Follow(KeyAction action, const std::function<void()>& run) {
@@ -84,7 +85,7 @@ QString KeySpeech::Describe(KeyAction action, const QString& expressionBefore) c
         case KeyAction::CopyAnswer:
             return {};
         case KeyAction::ClearAll:
-            return Tr(QT_TRANSLATE_NOOP("Orvane", "cleared"));
+            return Tr(kSpokenPhrases.cleared);
         case KeyAction::StoreMemory1:
         case KeyAction::StoreMemory2:
         case KeyAction::ClearMemory1:
@@ -96,7 +97,7 @@ QString KeySpeech::Describe(KeyAction action, const QString& expressionBefore) c
     // Every other key types into the expression or, backspace, takes away.
     const QString before = Typed(expressionBefore);
     const QString after = Typed(Shown(Label::Expression));
-    if (before == after) return Tr(QT_TRANSLATE_NOOP("Orvane", "refused"));
+    if (before == after) return Tr(kSpokenPhrases.refused);
     if (after.startsWith(before)) {
         QString added = after.mid(before.size());
         if (action == KeyAction::RecallMemory1 || action == KeyAction::RecallMemory2) {
@@ -111,7 +112,7 @@ QString KeySpeech::Describe(KeyAction action, const QString& expressionBefore) c
         return SpokenSymbols(added);
     }
     if (before.startsWith(after)) {
-        return Tr(QT_TRANSLATE_NOOP("Orvane", "deleted %1"))
+        return Tr(kSpokenPhrases.deleted)
             .arg(SpokenSymbols(before.mid(after.size())));
     }
     return SpokenCaption(Label::Expression, Shown(Label::Expression));
@@ -125,9 +126,9 @@ QString KeySpeech::MemoryPhrase(KeyAction action) const {
         case KeyAction::StoreMemory2:
             return SpokenCaption(Label::Memory2, Shown(Label::Memory2));
         case KeyAction::ClearMemory1:
-            return Tr(QT_TRANSLATE_NOOP("Orvane", "memory 1 cleared"));
+            return Tr(kSpokenPhrases.memory1Cleared);
         default:
-            return Tr(QT_TRANSLATE_NOOP("Orvane", "memory 2 cleared"));
+            return Tr(kSpokenPhrases.memory2Cleared);
     }
 }
 

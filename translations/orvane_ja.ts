@@ -483,5 +483,13 @@
         <source>%1. %2.</source>
         <translation>%1。%2。</translation>
     </message>
+    <message>
+        <source>With a screen reader: type the expression straight in; Tab moves through the keys.</source>
+        <translation>スクリーンリーダーをお使いの方へ：式はそのまま入力できます。Tab キーでボタンを移動します。</translation>
+    </message>
+    <message>
+        <source>digit %1</source>
+        <translation>数字 %1</translation>
+    </message>
 </context>
 </TS>

@@ -190,11 +190,13 @@ def main():
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
-    shutil.copy(web / "page.js", out / "page.js")
+    for name in ("page.js", "page_speech.js"):
+        shutil.copy(web / name, out / name)
     for name in ("orvane.js", "orvane.wasm"):
         shutil.copy(module / name, out / name)
     page = (web / "index.html").read_text(encoding="utf-8").replace("@VERSION@", args.version)
-    keys, rules = keypad(json.loads(pathlib.Path(args.tables).read_text(encoding="utf-8")))
+    tables = json.loads(pathlib.Path(args.tables).read_text(encoding="utf-8"))
+    keys, rules = keypad(tables)
     # The style sheet is in the page, saving the first paint a request.
     style = ((web / "page.css").read_text(encoding="utf-8") +
              "\n/* Where the displays and keys are, from the tables. */\n" +
@@ -204,7 +206,8 @@ def main():
     (out / "index.html").write_text(page.replace("@STYLE@", style), encoding="utf-8")
     texts = json.dumps({"ja": translations(args.translations)}, ensure_ascii=False,
                        separators=(",", ":"), sort_keys=True)
-    (out / "texts.js").write_text(f"self.orvaneTexts={texts};\n", encoding="utf-8")
+    words = json.dumps(tables["speech"], ensure_ascii=False, separators=(",", ":"))
+    (out / "texts.js").write_text(f"self.orvaneTexts={texts};\nself.orvaneWords={words};\n", encoding="utf-8")
     for size in ICON_SIZES:
         subprocess.run([args.rsvg, "--width", str(size), "--height", str(size),
                         "--output", str(out / f"icon-{size}.png"), args.icon], check=True)

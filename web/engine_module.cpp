@@ -80,6 +80,16 @@ void orvane_key_down(int keyCode, int mask) {
     Form_KeyDown(Engine(), static_cast<std::int16_t>(keyCode), static_cast<std::int16_t>(mask));
 }
 
+// What a click on CommandN, or a key-table code with its mask, would do:
+// the number of its action, for the page's voice to tell its effect.
+int orvane_button_action(int number) {
+    const ButtonSpec* button = FindButton(number);
+    return static_cast<int>(button ? button->action : KeyAction::None);
+}
+int orvane_key_action(int keyCode, int mask) {
+    return static_cast<int>(LookUpKey(static_cast<std::int16_t>(keyCode), static_cast<std::int16_t>(mask)));
+}
+
 // The key-table code of a KeyboardEvent.key held with `mask` (1 Shift,
 // 2 Ctrl, 4 Alt), packed as code + 65536 * mask; -1 for a key with no row.
 // Main-block characters bring the Shift their Japanese key needs instead of

@@ -25,11 +25,14 @@
     return {};
   })();
   const say = (source) => texts[source] || source;
+  const speech = self.orvaneSpeech(self.orvaneWords, say, document.getElementById('echo'));
 
   // An element whose only words are an English name is marked English, so
-  // that it is not read with the page's Japanese voice.
+  // that it is not read with the page's Japanese voice; so are the displays,
+  // the key echo and the hint when the page speaks English.
+  const english = !Object.keys(texts).length;
   function describe(element, name, description) {
-    if (name) element.setAttribute('aria-label', say(name));
+    if (name) element.setAttribute('aria-label', element.matches('.key') ? speech.keyName(name) : say(name));
     if (description) element.setAttribute('aria-description', say(description));
     if (name && !texts[name] && !element.textContent.trim()) element.lang = 'en';
   }
@@ -37,6 +40,11 @@
     const [name, description] = element.dataset.speech.split('|');
     describe(element, name, description);
     if (element.tagName === 'IMG') element.alt = say(name);
+  }
+  const hint = document.getElementById('hint');
+  hint.textContent = speech.hint;
+  for (const element of [hint, document.getElementById('echo'), ...document.querySelectorAll('.display')]) {
+    if (english) element.lang = 'en';
   }
 
   // The window keeps its drawn size and scales as a whole to the viewport's
@@ -73,6 +81,8 @@
     labels.forEach((label, i) => {
       const caption = engine.caption(i + 1);
       if (label.textContent !== caption) label.textContent = caption;
+      const name = speech.displayName(i + 1, caption);
+      if (label.ariaLabel !== name) label.ariaLabel = name;
     });
     const writes = engine.clipboardWrites();
     if (writes !== copied) {
@@ -83,7 +93,7 @@
 
   for (const key of document.querySelectorAll('#client .key:not([hidden])')) {
     const number = Number(key.id.slice('Command'.length));
-    key.addEventListener('click', () => act(() => engine.press(number)));
+    key.addEventListener('click', () => act(() => follow(engine.buttonAction(number), () => engine.press(number))));
   }
   keepFocus();
   const menus = setUpMenus();
@@ -117,6 +127,8 @@
       start: cwrap('orvane_start', null, []),
       press: cwrap('orvane_press_button', null, ['number']),
       keyDown: cwrap('orvane_key_down', null, ['number', 'number']),
+      buttonAction: cwrap('orvane_button_action', 'number', ['number']),
+      keyAction: cwrap('orvane_key_action', 'number', ['number', 'number']),
       translate: cwrap('orvane_translate_key', 'number', ['string', 'number', 'number']),
       copy: cwrap('orvane_copy', null, ['number']),
       caption: cwrap('orvane_caption', 'string', ['number']),
@@ -153,11 +165,20 @@
   // A key the engine may take: a character, or Backspace or Esc by name.
   const mayBeTaken = (key) => (key.length === 1 && key !== ' ') || key === 'Backspace' || key === 'Escape';
 
+  // Runs a key's action, shows what it did and says so.
+  function follow(action, run) {
+    const before = labels.map((label) => label.textContent);
+    run();
+    show();
+    speech.follow(action, before, labels.map((label) => label.textContent));
+  }
+
   function pressKey(key, keypad, mask) {
     const packed = engine.translate(key, keypad, mask);
     if (packed < 0) return false;
-    engine.keyDown(packed % 65536, Math.floor(packed / 65536));
-    show();
+    const code = packed % 65536;
+    const held = Math.floor(packed / 65536);
+    follow(engine.keyAction(code, held), () => engine.keyDown(code, held));
     return true;
   }
 

@@ -4,10 +4,13 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "assets/face_pictures.h"
 #include "tables/button_descriptions.h"
 #include "tables/button_table.h"
+#include "tables/spoken_phrases.h"
+#include "tables/spoken_symbols.h"
 
 namespace orvane {
 namespace {
@@ -61,6 +64,73 @@ std::string ButtonsAsJson() {
     return out + "]";
 }
 
+// UTF-8 of a caption or sign; the tables hold no character beyond the BMP.
+std::string Utf8(std::u16string_view text) {
+    std::string out;
+    for (char16_t c : text) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+// The words the page's voice uses, English sources as the desktop has
+// them; the page translates them with the desktop's translations.
+std::string SpeechAsJson() {
+    std::string out = "{\"symbols\":{";
+    for (const SpokenSymbol& symbol : kSpokenSymbols) {
+        if (out.back() != '{') out += ',';
+        AppendJsonString(out, Utf8(std::u16string(1, symbol.symbol)));
+        out += ':';
+        AppendJsonString(out, symbol.word);
+    }
+    out += "},\"captions\":[";
+    for (const FixedCaption& caption : kFixedCaptions) {
+        if (out.back() != '[') out += ',';
+        out += "{\"label\":" + std::to_string(static_cast<int>(caption.label)) + ",\"shown\":";
+        AppendJsonString(out, Utf8(caption.shown));
+        out += ",\"spoken\":";
+        AppendJsonString(out, caption.spoken);
+        out += '}';
+    }
+    const SpokenPhrases& p = kSpokenPhrases;
+    const std::pair<const char*, const char*> phrases[] = {
+        {"empty", p.empty}, {"memory1", p.memory1}, {"memory2", p.memory2}, {"answer", p.answer},
+        {"noAnswer", p.noAnswer}, {"cleared", p.cleared}, {"refused", p.refused}, {"deleted", p.deleted},
+        {"memory1Cleared", p.memory1Cleared}, {"memory2Cleared", p.memory2Cleared}, {"digit", p.digit}, {"hint", p.hint}};
+    // The actions whose echo is not the text they typed, by the numbers the
+    // engine module gives them.
+    const std::pair<const char*, KeyAction> actions[] = {
+        {"evaluate", KeyAction::Evaluate}, {"clearAll", KeyAction::ClearAll},
+        {"storeMemory1", KeyAction::StoreMemory1}, {"storeMemory2", KeyAction::StoreMemory2},
+        {"recallMemory1", KeyAction::RecallMemory1}, {"recallMemory2", KeyAction::RecallMemory2},
+        {"clearMemory1", KeyAction::ClearMemory1}, {"clearMemory2", KeyAction::ClearMemory2},
+        {"copyExpression", KeyAction::CopyExpression}, {"copyAnswer", KeyAction::CopyAnswer},
+        {"none", KeyAction::None}};
+    out += "],\"actions\":{";
+    for (const auto& [key, action] : actions) {
+        if (out.back() != '{') out += ',';
+        AppendJsonString(out, key);
+        out += ':' + std::to_string(static_cast<int>(action));
+    }
+    out += "},\"phrases\":{";
+    for (const auto& [key, text] : phrases) {
+        if (out.back() != '{') out += ',';
+        AppendJsonString(out, key);
+        out += ':';
+        AppendJsonString(out, text);
+    }
+    return out + "}}";
+}
+
 std::string Number(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.9g", value);
@@ -109,6 +179,7 @@ std::string FacesAsJson() {
 }  // namespace orvane
 
 int main() {
-    const std::string json = "{\"buttons\":" + orvane::ButtonsAsJson() + ",\"faces\":" + orvane::FacesAsJson() + "}";
+    const std::string json = "{\"buttons\":" + orvane::ButtonsAsJson() + ",\"faces\":" + orvane::FacesAsJson() +
+                             ",\"speech\":" + orvane::SpeechAsJson() + "}";
     std::puts(json.c_str());
 }

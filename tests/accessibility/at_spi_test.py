@@ -7,17 +7,26 @@ Japanese and an English locale, looks for internal names, presses keys
 through the buttons' actions and reads the answer display; then Debian's
 screen reader, Orca, must speak the answer after keys typed on the keyboard.
 
-Usage: at_spi_test.py PATH_TO_ORVANE. Exit status 0 passed, 1 failed,
-77 skipped (a tool the test needs is missing).
+The browser edition then meets Orca too, in Chromium: keys typed straight
+after the page loads must reach the calculator and be told in words.
+
+Usage: at_spi_test.py PATH_TO_ORVANE --page BUILT_PAGE_DIR. Exit status 0
+passed, 1 failed, 77 skipped (a tool the test needs is missing).
 """
 
+import argparse
 import os
 import re
 import subprocess
 import sys
+import tempfile
+import threading
 import time
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+sys.path.insert(0, os.path.join(HERE, "..", "web"))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "web"))
 from session import Session, SetupError, generate_locale, stop  # noqa: E402
 
 SKIP = 77
@@ -301,6 +310,17 @@ ORCA_STEPS = [
     ("about", "menu 2", "version 1.1.", "バージョン 1.1."),
 ]
 
+# The page, typed into straight after it loads with no screen-reader
+# command first, in an English session: (step, argument, what Orca says).
+PAGE_STEPS = [
+    ("type", "2+3*4", ("plus", "times")),
+    ("key", "Return", ("14",)),
+    ("type", "+", ("plus",)),
+    ("key", "Return", ("The expression is incomplete.",)),
+    ("type", "2(", ("times open parenthesis",)),
+    ("key", "Escape", ("cleared",)),
+]
+
 JAPANESE_CHARACTER = re.compile(r"[\u3000-\u30ff\u4e00-\u9fff\uff00-\uffef]")
 
 
@@ -334,9 +354,7 @@ def check_orca_session(pyatspi, session, orvane, clock, log, row, env, language)
         for how, what, *heard in ORCA_STEPS:
             before = len(log.spoken())
             if how in ("type", "key"):
-                subprocess.run(["xdotool", how] + (["--delay", "60", what] if how == "type"
-                                                   else what.split()),
-                               env=session.env, timeout=clock.left(10), check=False)
+                keyboard(session, clock, how, what)
             elif how == "fast":
                 for command in (["key", "Escape"], ["type", "--delay", "0", what],
                                 ["key", "Return"]):
@@ -367,6 +385,59 @@ def check_orca_session(pyatspi, session, orvane, clock, log, row, env, language)
         stop(process)
 
 
+def keyboard(session, clock, how, what):
+    subprocess.run(["xdotool", how] + (["--delay", "60", what] if how == "type" else what.split()),
+                   env=session.env, timeout=clock.left(10), check=False)
+
+
+def check_page(session, clock, page):
+    """The built page in Chromium, with Orca in an English session."""
+    if not check(page and os.path.isfile(os.path.join(page, "index.html")),
+                 f"the page is not built in {page!r}: `make web` builds it"):
+        return
+    from cdp import CHROMIUM_FLAGS
+    from serve import make_server
+    server = make_server(page)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    # Chromium's offer to translate the Japanese page would take the focus.
+    profile = tempfile.mkdtemp(dir=session.dir)
+    os.makedirs(os.path.join(profile, "Default"))
+    with open(os.path.join(profile, "Default", "Preferences"), "w", encoding="utf-8") as f:
+        f.write('{"translate": {"enabled": false}}')
+    flags = [f for f in CHROMIUM_FLAGS if f != "--headless"] + [
+        "--force-renderer-accessibility", f"--user-data-dir={profile}"]
+    env = dict(session.env, LANG="C.UTF-8")
+    try:
+        with session.orca(env, clock.left(60)) as log:
+            if not check(log.wait_for_speech(lambda s: True, clock.left(60)), "page: Orca did not start"):
+                return
+            browser = session.start(["/usr/bin/chromium", *flags, f"http://127.0.0.1:{server.server_port}/"],
+                                    env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            windows = session.find_window(browser.pid, "Orvane", clock.left(30))
+            if not check(windows, "page: Chromium's window never appeared"):
+                return
+            subprocess.run(["xdotool", "windowfocus", "--sync", windows[-1]], env=session.env,
+                           timeout=clock.left(10), check=False)
+            start = len(log.spoken())
+            # Orca tells the focused key, or only its mode when the focus came first.
+            check(log.wait_for_speech(lambda s: s.startswith("equals push button") or s == "Focus mode",
+                                      clock.left(30)),
+                  f"page: Orca did not take the focused evaluate key; it said {log.spoken()}")
+            for how, what, wanted in PAGE_STEPS:
+                before = len(log.spoken())
+                keyboard(session, clock, how, what)
+                check(pump_until(lambda: said_in_order(log.spoken()[before:], wanted), clock.left(10)),
+                      f"page: after {how} {what!r} Orca did not say {wanted}; it said {log.spoken()[before:]}")
+            spoken = log.spoken()[start:]
+            print("Orca said on the page:", spoken, flush=True)
+            check(not any(JAPANESE_CHARACTER.search(s) for s in spoken),
+                  f"page: Orca was given Japanese text in an English session: {spoken}")
+            stop(browser)
+    finally:
+        server.shutdown()
+        server.server_close()
+
+
 def said_in_order(lines, texts):
     """In this order, several texts to a line as gathered echoes come, not
     counting Orca's key echo (which ends in a space)."""
@@ -388,11 +459,12 @@ def said_in_order(lines, texts):
 
 
 def main():
-    if len(sys.argv) != 2:
-        print(__doc__)
-        return 2
-    orvane = os.path.abspath(sys.argv[1])
-    clock = Clock(200)
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("orvane")
+    parser.add_argument("--page", default="")
+    args = parser.parse_args()
+    orvane = os.path.abspath(args.orvane)
+    clock = Clock(260)
     try:
         with Session() as session:
             locale_path = generate_locale(os.path.join(session.dir, "locale"), "ja_JP.UTF-8")
@@ -411,6 +483,7 @@ def main():
             check_sequences(pyatspi, session, orvane, clock)
             check_without_bus(session, orvane, clock)
             check_orca(pyatspi, session, orvane, clock, locale_path)
+            check_page(session, clock, args.page)
     except SetupError as error:
         print("SKIP:", error)
         return SKIP
