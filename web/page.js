@@ -93,8 +93,10 @@
 
   // Every file is asked for with the release of the page that asks.
   const release = new URL(document.currentScript.src).searchParams.get('r');
-  addEventListener('DOMContentLoaded', () => {
-    if (typeof WebAssembly !== 'object' || typeof OrvaneModule !== 'function') {
+  // The engine's script runs once the keys are on screen, so that its work
+  // does not hold up the first paint; the page has asked for it already.
+  requestAnimationFrame(() => setTimeout(() => {
+    if (typeof WebAssembly !== 'object') {
       tell('このブラウザーは WebAssembly に対応していないため、Orvane を使えません。');
       return;
     }
@@ -105,11 +107,17 @@
         .then((worker) => (worker ? worker.update() : navigator.serviceWorker.register('service_worker.js')))
         .catch(() => {});
     }
-    OrvaneModule({ printErr: () => {}, print: () => {},
-                   locateFile: (path) => path + (release ? '?r=' + release : '') }).then(start, () => {
-      tell('計算エンジンを読み込めませんでした。ページを読み込み直してください。');
-    });
-  });
+    const script = document.createElement('script');
+    script.src = 'orvane.js' + (release ? '?r=' + release : '');
+    script.onload = () => OrvaneModule({ printErr: () => {}, print: () => {},
+                                         locateFile: (path) => path + (release ? '?r=' + release : '') })
+      .then(start, cannotLoad);
+    script.onerror = cannotLoad;
+    document.head.append(script);
+  }, 0));
+  function cannotLoad() {
+    tell('計算エンジンを読み込めませんでした。ページを読み込み直してください。');
+  }
 
   function start(module) {
     const cwrap = module.cwrap;
