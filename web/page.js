@@ -49,7 +49,9 @@
     frame.style.width = WINDOW_WIDTH * scale + 'px';
     frame.style.height = form.offsetHeight * scale + 'px';
   }
-  fit();
+  // Where the style sheet can scale by itself, the first frame is already
+  // right; fitting waits for it rather than lay the page out before it.
+  requestAnimationFrame(fit);
   addEventListener('resize', fit);
 
   // The keys are in the page from its first paint and take clicks and keys
