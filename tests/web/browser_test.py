@@ -32,8 +32,15 @@ SHIFT, CTRL, ALT = 8, 2, 1  # DevTools modifier bits
 UPRIGHT = [(320, 640), (360, 740), (390, 844), (768, 1024)]
 UPRIGHT_FAULTS = f"""(() => {{
   const small = (e) => {{ const r = e.getBoundingClientRect();
-                         return r.width < 44 || r.height < 44 ? [(e.id || e.className) + ' under 44 px'] : []; }};
+                         return r.width < 44 || r.height < 44 || r.left < 0 || r.right > innerWidth ?
+                           [(e.id || e.className) + ' under 44 px or off screen'] : []; }};
   const faults = {USABLE_BUTTONS}.flatMap(n => small(document.getElementById('Command' + n)));
+  // Each face fills its key, its glyph scaled evenly.
+  faults.push(...{USABLE_BUTTONS}.filter(n => {{
+    const face = document.querySelector('#Command' + n + ' .face'), box = face.viewBox.baseVal;
+    const drawn = face.getBoundingClientRect(), key = face.parentElement.getBoundingClientRect();
+    return Math.abs(box.width / box.height - drawn.width / drawn.height) > 0.01 || drawn.width < key.width - 1 ||
+      drawn.height < key.height - 1; }}).map(n => 'face of Command' + n));
   for (const title of document.querySelectorAll('#menubar .title')) {{
     title.click();
     faults.push(...[title, ...title.nextElementSibling.querySelectorAll('button')].flatMap(small));
