@@ -31,9 +31,8 @@ SHIFT, CTRL, ALT = 8, 2, 1  # DevTools modifier bits
 # finger cannot hit, what scrolls, and text too small to read.
 UPRIGHT = [(320, 640), (360, 740), (390, 844), (768, 1024)]
 UPRIGHT_FAULTS = f"""(() => {{
-  const small = (e) => {{ const r = e.getBoundingClientRect();
-                         return r.width < 44 || r.height < 44 || r.left < 0 || r.right > innerWidth ?
-                           [(e.id || e.className) + ' under 44 px or off screen'] : []; }};
+  const small = (e) => {{ const r = e.getBoundingClientRect(); return r.width < 44 || r.height < 44 || r.left < 0 ||
+    r.top < 0 || r.right > innerWidth || r.bottom > innerHeight ? [(e.id || e.className) + ' under 44 px or off screen'] : []; }};
   const faults = {USABLE_BUTTONS}.flatMap(n => small(document.getElementById('Command' + n)));
   // Each face fills its key, its glyph scaled evenly.
   faults.push(...{USABLE_BUTTONS}.filter(n => {{
@@ -47,15 +46,13 @@ UPRIGHT_FAULTS = f"""(() => {{
     title.click();
   }}
   document.getElementById('mnuVarjyon').click();
-  const about = document.getElementById('frmAbout'), box = about.getBoundingClientRect();
-  if (box.left < 0 || box.top < 0 || box.right > innerWidth || box.bottom > innerHeight) faults.push('About box off screen');
-  faults.push(...small(document.getElementById('cmdOK')), ...small(about.querySelector('.close')));
+  const about = document.getElementById('frmAbout');
+  faults.push(...[about, document.getElementById('cmdOK'), about.querySelector('.close')].flatMap(small));
   about.close();
   const root = document.scrollingElement, label = document.getElementById('Label1');
   if (root.scrollHeight > innerHeight || root.scrollWidth > innerWidth) faults.push('scrolls');
   if (document.getElementById('Form1').offsetHeight < 0.75 * innerHeight) faults.push('short');
-  faults.push(...['Label1', 'Label2'].filter(id => parseFloat(getComputedStyle(document.getElementById(id)).fontSize) < 16)
-                                    .map(id => id + ' text under 16 px'));
+  faults.push(...['Label1', 'Label2'].filter(id => parseFloat(getComputedStyle(document.getElementById(id)).fontSize) < 16));
   const text = document.createRange(); text.selectNodeContents(label);
   if (text.getBoundingClientRect().right > label.getBoundingClientRect().right) faults.push('end of expression hidden');
   return faults; }})()"""
@@ -153,7 +150,6 @@ def desktop_states(replay, events):
 class Page:
     def __init__(self, browser, url):
         self.browser = browser
-        self.fingers = False
         browser.call("Runtime.enable")
         browser.call("Log.enable")
         browser.call("Page.enable")
@@ -180,7 +176,7 @@ class Page:
 
     def click(self, element_id, finger=None):
         x, y = self.centres[element_id]
-        if self.fingers:
+        if getattr(self, "fingers", False):
             touch = lambda kind, *points: self.browser.send("Input.dispatchTouchEvent", type=kind, touchPoints=[
                 {"x": px, "y": py, "id": number} for number, (px, py) in enumerate(points)])
             if finger == "held":
@@ -332,7 +328,6 @@ def main():
         mismatch = compare(page, offline, desktop_states(args.replay, offline))
         if mismatch:
             failures.append("offline reload: " + mismatch)
-
         failures += tap_upright(page, offline, rng, args.replay)
         failures += [f"page error: {e}" for e in page_errors(browser)]
     finally:
