@@ -34,6 +34,7 @@ UPRIGHT_FAULTS = f"""(() => {{
   const small = (e) => {{ const r = e.getBoundingClientRect(); return r.width < 44 || r.height < 44 || r.left < 0 ||
     r.top < 0 || r.right > innerWidth || r.bottom > innerHeight ? [(e.id || e.className) + ' under 44 px or off screen'] : []; }};
   const faults = {USABLE_BUTTONS}.flatMap(n => small(document.getElementById('Command' + n)));
+  faults.push(...[20, 21, 43, 44, 45].filter(n => document.getElementById('Command' + n).offsetWidth).map(n => n + ' shown'));
   // Each face fills its key, its glyph scaled evenly.
   faults.push(...{USABLE_BUTTONS}.filter(n => {{
     const face = document.querySelector('#Command' + n + ' .face'), box = face.viewBox.baseVal;
