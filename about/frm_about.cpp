@@ -8,12 +8,12 @@
 #include <QScreen>
 
 #include "about/orvane_version.h"
-#include "app/about_accessible.h"
-#include "app/fixed_window_state.h"
-#include "app/icon.h"
-#include "app/twips.h"
-#include "app/whole_steps.h"
-#include "app/window_fonts.h"
+#include "speech/about_accessible.h"
+#include "window_kit/fixed_window_state.h"
+#include "faces/icon.h"
+#include "window_kit/twips.h"
+#include "window_kit/whole_steps.h"
+#include "window_kit/window_fonts.h"
 
 namespace orvane {
 namespace {

@@ -1,12 +1,12 @@
 // The painted button faces: picture sizes, family colours, pixel ratio,
 // caching, and that every distinct key gets a distinct face.
-#include "app/button_faces.h"
+#include "faces/button_faces.h"
 
 #include <QCryptographicHash>
 #include <QHash>
 #include <QTest>
 
-#include "app/icon.h"
+#include "faces/icon.h"
 #include "tables/button_table.h"
 
 using namespace orvane;

@@ -7,7 +7,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "app/deferred_icon_style.h"
+#include "faces/deferred_icon_style.h"
 
 class DeferredIconStyleTest : public QObject {
     Q_OBJECT

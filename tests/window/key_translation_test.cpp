@@ -2,7 +2,7 @@
 // Japanese, German and French layouts deliver. The same character must give
 // the same action whichever physical key and Shift state produced it; ^ is
 // the power key also where it is a dead key.
-#include "app/key_translation.h"
+#include "window/key_translation.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -6,7 +6,7 @@
 #include <QWindow>
 #include <memory>
 
-#include "app/form1.h"
+#include "window/form1.h"
 
 namespace orvane::testing {
 

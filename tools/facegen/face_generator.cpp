@@ -27,8 +27,8 @@
 #include <map>
 
 #include "tables/button_table.h"
-#include "app/face_painter.h"
-#include "app/face_paths.h"
+#include "faces/face_painter.h"
+#include "faces/face_paths.h"
 
 using namespace orvane;
 

@@ -26,7 +26,7 @@
 #include <initializer_list>
 
 #include "about/frm_about.h"
-#include "app/form1.h"
+#include "window/form1.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/window_menu_bar.h"
+#include "window/window_menu_bar.h"
 
 #include <QActionEvent>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/face_painter.h"
+#include "faces/face_painter.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -5,7 +5,7 @@
 #include <array>
 #include <functional>
 
-#include "app/answer_announcer.h"
+#include "speech/answer_announcer.h"
 #include "entry/display_sink.h"
 #include "entry/key_action.h"
 

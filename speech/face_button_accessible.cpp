@@ -1,4 +1,4 @@
-#include "app/face_button_accessible.h"
+#include "speech/face_button_accessible.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

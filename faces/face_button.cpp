@@ -1,4 +1,4 @@
-#include "app/face_button.h"
+#include "faces/face_button.h"
 
 #include <QMouseEvent>
 
@@ -9,9 +9,9 @@
 #include <QStylePainter>
 
 #include "tables/button_descriptions.h"
-#include "app/button_faces.h"
-#include "app/face_button_accessible.h"
-#include "app/twips.h"
+#include "faces/button_faces.h"
+#include "speech/face_button_accessible.h"
+#include "window_kit/twips.h"
 
 namespace orvane {
 

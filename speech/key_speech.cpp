@@ -1,9 +1,9 @@
-#include "app/key_speech.h"
+#include "speech/key_speech.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
 
-#include "app/spoken_captions.h"
+#include "speech/spoken_captions.h"
 
 namespace orvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/translations.h"
+#include "window/translations.h"
 
 #include <QCoreApplication>
 #include <QFile>

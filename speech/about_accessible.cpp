@@ -1,4 +1,4 @@
-#include "app/about_accessible.h"
+#include "speech/about_accessible.h"
 
 #include <QCoreApplication>
 #include <QLabel>

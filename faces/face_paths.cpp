@@ -1,4 +1,4 @@
-#include "app/face_paths.h"
+#include "faces/face_paths.h"
 
 #include <charconv>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "app/fixed_window_state.h"
+#include "window_kit/fixed_window_state.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "app/deferred_icon_style.h"
+#include "faces/deferred_icon_style.h"
 
 #include <QIconEngine>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "app/startup_display.h"
+#include "window/startup_display.h"
 
 #include <QByteArray>
 #include <QRegularExpression>

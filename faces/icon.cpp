@@ -1,4 +1,4 @@
-#include "app/icon.h"
+#include "faces/icon.h"
 
 #include <QImage>
 #include <QResource>

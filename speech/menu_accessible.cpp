@@ -1,4 +1,4 @@
-#include "app/menu_accessible.h"
+#include "speech/menu_accessible.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,10 +1,10 @@
-#include "app/button_faces.h"
+#include "faces/button_faces.h"
 
 #include <QResource>
 #include <array>
 
-#include "app/face_painter.h"
-#include "app/face_paths.h"
+#include "faces/face_painter.h"
+#include "faces/face_paths.h"
 #include "assets/face_pictures.h"
 
 namespace orvane {

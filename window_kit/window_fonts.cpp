@@ -1,4 +1,4 @@
-#include "app/window_fonts.h"
+#include "window_kit/window_fonts.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "app/spoken_captions.h"
+#include "speech/spoken_captions.h"
 
 #include <QCoreApplication>
 

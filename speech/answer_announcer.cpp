@@ -1,4 +1,4 @@
-#include "app/answer_announcer.h"
+#include "speech/answer_announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,4 +1,4 @@
-#include "app/display_accessible.h"
+#include "speech/display_accessible.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QStyle>
 
-#include "app/spoken_captions.h"
+#include "speech/spoken_captions.h"
 
 namespace orvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "window/form1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,19 +13,19 @@
 #include <vector>
 
 #include "about/frm_about.h"
-#include "app/display_accessible.h"
-#include "app/face_button.h"
-#include "app/fixed_window_state.h"
-#include "app/icon.h"
-#include "app/key_speech.h"
+#include "speech/display_accessible.h"
+#include "faces/face_button.h"
+#include "window_kit/fixed_window_state.h"
+#include "faces/icon.h"
+#include "speech/key_speech.h"
 #include "tables/button_table.h"
 #include "tables/key_table.h"
-#include "app/key_translation.h"
-#include "app/menu_accessible.h"
-#include "app/twips.h"
-#include "app/whole_steps.h"
-#include "app/window_fonts.h"
-#include "app/window_menu_bar.h"
+#include "window/key_translation.h"
+#include "speech/menu_accessible.h"
+#include "window_kit/twips.h"
+#include "window_kit/whole_steps.h"
+#include "window_kit/window_fonts.h"
+#include "window/window_menu_bar.h"
 
 namespace orvane {
 namespace {

@@ -1,9 +1,9 @@
 #include <QApplication>
 
-#include "app/deferred_icon_style.h"
-#include "app/form1.h"
-#include "app/startup_display.h"
-#include "app/translations.h"
+#include "faces/deferred_icon_style.h"
+#include "window/form1.h"
+#include "window/startup_display.h"
+#include "window/translations.h"
 
 int main(int argc, char** argv) {
     const char* program = argc > 0 ? argv[0] : "orvane";
