@@ -27,12 +27,14 @@ RECORD_CLIPBOARD = ("window.copiedText = '';"
                     " (text) => { window.copiedText = text; return Promise.resolve(); };")
 USABLE_BUTTONS = [n for n in range(1, 46) if n not in (20, 21, 43, 44, 45)]
 SHIFT, CTRL, ALT = 8, 2, 1  # DevTools modifier bits
-# Upright touch screens, tapped with fingers at device pixel ratio 3: what a
-# finger cannot hit, what scrolls, and text too small to read.
-UPRIGHT = [(320, 640), (360, 740), (390, 844), (768, 1024)]
+# Upright touch screens with a notch's margin on every side, tapped with
+# fingers at device pixel ratio 3: what a finger cannot hit, what is outside
+# the safe area, what scrolls, and text too small to read.
+UPRIGHT, SAFE = [(320, 640), (360, 740), (390, 844), (768, 1024)], 20
 UPRIGHT_FAULTS = f"""(() => {{
-  const small = (e) => {{ const r = e.getBoundingClientRect(); return r.width < 44 || r.height < 44 || r.left < 0 ||
-    r.top < 0 || r.right > innerWidth || r.bottom > innerHeight ? [(e.id || e.className) + ' under 44 px or off screen'] : []; }};
+  const small = (e) => {{ const r = e.getBoundingClientRect(); return r.width < 44 || r.height < 44 || r.left < {SAFE} ||
+    r.top < {SAFE} || r.right > innerWidth - {SAFE} || r.bottom > innerHeight - {SAFE} ?
+    [(e.id || e.className) + ' under 44 px or outside the safe area'] : []; }};
   const faults = {USABLE_BUTTONS}.flatMap(n => small(document.getElementById('Command' + n)));
   faults.push(...[20, 21, 43, 44, 45].filter(n => document.getElementById('Command' + n).offsetWidth).map(n => n + ' shown'));
   // Each face fills its key, its glyph scaled evenly.
@@ -229,6 +231,7 @@ def tap_upright(page, history, rng, replay):
     middle of an expression; the events run before are `history`."""
     browser, faults = page.browser, []
     browser.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=2)
+    browser.call("Emulation.setSafeAreaInsetsOverride", insets=dict.fromkeys(("top", "left", "bottom", "right"), SAFE))
     page.fingers = True
     for width, height in UPRIGHT:
         for size in [(width, height), (height, width), (width, height)]:
