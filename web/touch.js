@@ -35,6 +35,8 @@
   }
   document.addEventListener('touchend', lift, true);
   document.addEventListener('touchcancel', lift, true);
+  // A finger held on a key is not asking for the page's menu.
+  document.addEventListener('contextmenu', (event) => { if (held.size) event.preventDefault(); }, true);
 
   // Each face's measures as first drawn: its size, and the rounded
   // rectangle's and the sheen's places in it.
