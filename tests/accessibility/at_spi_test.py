@@ -15,12 +15,10 @@ import os
 import re
 import subprocess
 import sys
-import threading
 import time
-import tty
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from session import Session, SetupError, generate_locale  # noqa: E402
+from session import Session, SetupError, generate_locale, stop  # noqa: E402
 
 SKIP = 77
 
@@ -163,15 +161,6 @@ def start_orvane(session, orvane, extra_env):
     return process, stderr_path
 
 
-def stop(process):
-    process.terminate()
-    try:
-        process.wait(timeout=5)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait(timeout=5)
-
-
 def check_names(pyatspi, session, orvane, clock, locale_env):
     for row, env, language in LOCALES:
         full_env = dict(env)
@@ -211,11 +200,8 @@ def check_without_bus(session, orvane, clock):
     process, stderr_path = start_orvane(
         session, orvane, {"DBUS_SESSION_BUS_ADDRESS": "unix:path=" + session.dir + "/no-bus"})
     try:
-        found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
-                                str(process.pid), "--name", "^Orvane$"],
-                               env=session.env, capture_output=True, text=True,
-                               timeout=clock.left(20), check=False)
-        check(found.stdout.split(), "without a bus the window did not appear")
+        check(session.find_window(process.pid, "^Orvane$", clock.left(20)),
+              "without a bus the window did not appear")
         check(process.poll() is None, "without a bus the program ended")
     finally:
         stop(process)
@@ -286,42 +272,6 @@ def check_character_boxes(pyatspi, row, display, text):
               f"{row}: the right-aligned caption ends at {previous_right}, not at {box.x + box.width}")
 
 
-class DebugLog:
-    """Orca's debug log, read as it is written: through a terminal, so that
-    Orca writes it line by line instead of in blocks."""
-
-    def __init__(self):
-        self.master, self.slave = os.openpty()
-        tty.setraw(self.slave)
-        self.path = os.ttyname(self.slave)
-        self.text = ""
-        self.lock = threading.Lock()
-        threading.Thread(target=self._read, daemon=True).start()
-
-    def _read(self):
-        while True:
-            try:
-                data = os.read(self.master, 65536)
-            except OSError:
-                return
-            if not data:
-                return
-            with self.lock:
-                self.text += data.decode("utf-8", errors="replace")
-
-    def spoken(self):
-        with self.lock:
-            return re.findall(r"SPEECH OUTPUT: '([^']*)'", self.text)
-
-    def wait_for_speech(self, predicate, timeout):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            if any(predicate(line) for line in self.spoken()):
-                return True
-            time.sleep(0.05)
-        return False
-
-
 # What Orca must say after each step, in an English and a Japanese
 # session: (step, argument, English, Japanese), several texts in their order.
 # Keys are typed with xdotool; "press" goes through a button's action;
@@ -343,55 +293,22 @@ JAPANESE_CHARACTER = re.compile(r"[\u3000-\u30ff\u4e00-\u9fff\uff00-\uffef]")
 
 
 def check_orca(pyatspi, session, orvane, clock, locale_path):
-    for tool in ("orca", "speech-dispatcher"):
-        if subprocess.run(["which", tool], capture_output=True, check=False).returncode:
-            raise SetupError(f"{tool} is not installed")
-    # Speech goes to ALSA's null device: no sound server, no sound card.
-    config = os.path.join(session.env["XDG_CONFIG_HOME"], "speech-dispatcher")
-    os.makedirs(config, exist_ok=True)
-    with open("/etc/speech-dispatcher/speechd.conf", encoding="utf-8") as f:
-        system_config = f.read()
-    with open(os.path.join(config, "speechd.conf"), "w", encoding="utf-8") as f:
-        f.write(system_config + '\nAudioOutputMethod "alsa"\n')
     japanese = {"LANG": "ja_JP.UTF-8"}
     if locale_path:
         japanese["LOCPATH"] = locale_path
     for row, env, language in (("English", {"LANG": "C.UTF-8"}, ENGLISH),
                                ("Japanese", japanese, JAPANESE)):
         # The whole session in the language: Orca as well as the calculator.
-        orca, log = start_orca(session, dict(session.env, **env), clock)
-        try:
+        with session.orca(dict(session.env, **env), clock.left(60)) as log:
             if check(log.wait_for_speech(lambda s: True, clock.left(60)),
                      f"{row}: Orca did not start"):
                 check_orca_session(pyatspi, session, orvane, clock, log, row, env, language)
-        finally:
-            stop(orca)
-
-
-def start_orca(session, env, clock):
-    """Orca runs once per user: it leaves at once while another of the same
-    user's runs, also one of another session, so it is started until it stays."""
-    while True:
-        log = DebugLog()
-        orca = session.start(["orca", "--debug-file=" + log.path, "--disable", "braille",
-                              "--disable", "braille-monitor"], env=env,
-                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        try:
-            orca.wait(timeout=3)
-        except subprocess.TimeoutExpired:
-            return orca, log
-        if clock.left(60) < 5:
-            return orca, log
 
 
 def check_orca_session(pyatspi, session, orvane, clock, log, row, env, language):
     process, _ = start_orvane(session, orvane, env)
     try:
-        found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
-                                str(process.pid), "--name", "^Orvane$"],
-                               env=session.env, capture_output=True, text=True,
-                               timeout=clock.left(20), check=False)
-        windows = found.stdout.split()
+        windows = session.find_window(process.pid, "^Orvane$", clock.left(20))
         app = find_application(pyatspi, process.pid, clock.left(20))
         if not check(windows and app, f"{row}: the calculator window never appeared"):
             return
