@@ -7,19 +7,27 @@
 namespace orvane {
 namespace {
 
-// The accessible role a plain QWidget of ours stands for.
+// The accessible role a plain QWidget of ours stands for, and the text a
+// notification says.
 constexpr char kRoleProperty[] = "orvaneAccessibleRole";
+constexpr char kTextProperty[] = "orvaneAnnouncedText";
 
-// The status line only holds the brief notifications. Shown, so that they
-// can appear, but said to be invisible: a screen reader's review of the
-// window would otherwise read out "status bar" above the displays.
-class StatusLine : public QAccessibleWidget {
+// Shown, so that they can appear, but said to be invisible: a screen
+// reader's review of the window would otherwise read out "status bar" and
+// old notifications above the displays.
+class Unseen : public QAccessibleWidget {
 public:
-    explicit StatusLine(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StatusBar) {}
+    Unseen(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.invisible = s.offscreen = true;
         return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && role() == QAccessible::Notification) {
+            return widget()->property(kTextProperty).toString();
+        }
+        return QAccessibleWidget::text(t);
     }
 };
 
@@ -27,9 +35,7 @@ QAccessibleInterface* RoleFactory(const QString& className, QObject* object) {
     if (className != QLatin1String("QWidget") || !object) return nullptr;
     const QVariant role = object->property(kRoleProperty);
     if (!role.isValid()) return nullptr;
-    auto* widget = static_cast<QWidget*>(object);
-    if (role.toInt() == QAccessible::StatusBar) return new StatusLine(widget);
-    return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
+    return new Unseen(static_cast<QWidget*>(object), static_cast<QAccessible::Role>(role.toInt()));
 }
 
 QWidget* ZeroSizeWidget(QWidget* parent, const QString& name, QAccessible::Role role) {
@@ -46,25 +52,21 @@ QWidget* ZeroSizeWidget(QWidget* parent, const QString& name, QAccessible::Role 
 
 AnswerAnnouncer::AnswerAnnouncer(QWidget* parent, const QString& name, Style style) {
     QAccessible::installFactory(RoleFactory);  // Qt keeps each factory once
-    std::size_t count = 1;
     if (style == Style::Brief) {
-        // Shown for good, so that the notifications inside can appear.
         parent = ZeroSizeWidget(parent, name + QStringLiteral("Line"), QAccessible::StatusBar);
-        count = 8;
     }
-    for (std::size_t i = 0; i < count; ++i) {
-        notifications_.push_back(ZeroSizeWidget(parent, name, QAccessible::Notification));
-        notifications_.back()->hide();
-    }
+    notification_ = ZeroSizeWidget(parent, name, QAccessible::Notification);
 }
 
 void AnswerAnnouncer::Announce(const QString& text) {
-    notifications_[last_]->hide();
-    last_ = (last_ + 1) % notifications_.size();
-    QWidget* notification = notifications_[last_];
-    notification->hide();
-    notification->setAccessibleName(text);
-    notification->show();
+    notification_->setProperty(kTextProperty, text);
+    // A fresh interface is a new object on the bus, whose name nobody has
+    // read yet.
+    if (QAccessibleInterface* old = QAccessible::queryAccessibleInterface(notification_)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
+    }
+    QAccessibleEvent appeared(notification_, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&appeared);
 }
 
 }  // namespace orvane

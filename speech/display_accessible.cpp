@@ -13,6 +13,7 @@ namespace orvane {
 namespace {
 
 constexpr char kDisplayProperty[] = "orvaneDisplay";
+constexpr char kStatusBarProperty[] = "orvaneStatusBar";
 
 // What assistive technology calls each display and says of it, in Label
 // order; shown in the user's language.
@@ -127,6 +128,10 @@ private:
 };
 
 QAccessibleInterface* DisplayFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("QWidget") && object &&
+        object->property(kStatusBarProperty).toBool()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
+    }
     if (className == QLatin1String("QLabel") && object &&
         object->property(kDisplayProperty).toInt() > 0) {
         return new DisplayInterface(static_cast<QLabel*>(object));
@@ -144,8 +149,16 @@ void MakeDisplayAccessible(QLabel* display, Label which) {
     display->setAccessibleDescription(QCoreApplication::translate("Orvane", texts.description));
 }
 
-void SetDisplayCaption(QLabel* display, const QString& caption) {
-    if (!QAccessible::isActive()) {
+QWidget* NewStatusBar(QWidget* parent) {
+    QAccessible::installFactory(DisplayFactory);
+    auto* bar = new QWidget(parent);
+    bar->setProperty(kStatusBarProperty, true);
+    bar->setFocusPolicy(Qt::NoFocus);
+    return bar;
+}
+
+void SetDisplayCaption(QLabel* display, const QString& caption, bool tell) {
+    if (!tell || !QAccessible::isActive()) {
         display->setText(caption);
         return;
     }

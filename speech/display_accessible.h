@@ -5,6 +5,7 @@
 #include "entry/display_sink.h"
 
 class QLabel;
+class QWidget;
 
 namespace orvane {
 
@@ -17,7 +18,13 @@ namespace orvane {
 // would leave Qt holding a plain label's interface for it.
 void MakeDisplayAccessible(QLabel* display, Label which);
 
-// Sets a display's caption and tells assistive technology that it changed.
-void SetDisplayCaption(QLabel* display, const QString& caption);
+// A bare box that screen readers take for the window's status bar. The
+// answer display stands in one of its own size, so that a screen reader's
+// command for reading the status bar reads the answer.
+QWidget* NewStatusBar(QWidget* parent);
+
+// Sets a display's caption and, unless something else says it already,
+// tells assistive technology that it changed.
+void SetDisplayCaption(QLabel* display, const QString& caption, bool tell);
 
 }  // namespace orvane

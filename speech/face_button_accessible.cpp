@@ -3,11 +3,39 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QEvent>
 
 namespace orvane {
 namespace {
 
 constexpr char kPressAtOnceProperty[] = "orvanePressAtOnce";
+// The answer a key's description ends with, as last told for that key.
+constexpr char kAnswerProperty[] = "orvaneAnswerTold";
+
+QString& CurrentAnswer() {
+    static QString answer;
+    return answer;
+}
+
+// Screen readers keep a description once read, until told it changed: the
+// focused key is told at once, any other key when it gets the focus, before
+// the screen reader hears of that focus.
+void Retell(QWidget* key) {
+    if (key->property(kAnswerProperty).toString() == CurrentAnswer()) return;
+    key->setProperty(kAnswerProperty, CurrentAnswer());
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent changed(key, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+class RetellOnFocus : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) Retell(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
 
 class PressAtOnceButton : public QAccessibleWidget {
 public:
@@ -18,6 +46,13 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         if (button()->isDown()) s.pressed = true;
         return s;
+    }
+
+    QString text(QAccessible::Text t) const override {
+        const QString text = QAccessibleWidget::text(t);
+        const QString answer = widget()->property(kAnswerProperty).toString();
+        if (t != QAccessible::Description || answer.isEmpty()) return text;
+        return text + u' ' + answer;
     }
 
     QStringList actionNames() const override {
@@ -47,6 +82,14 @@ QAccessibleInterface* PressAtOnceFactory(const QString&, QObject* object) {
 void PressAtOnceForAssistiveTechnology(QAbstractButton* button) {
     QAccessible::installFactory(PressAtOnceFactory);  // Qt keeps each factory once
     button->setProperty(kPressAtOnceProperty, true);
+    static RetellOnFocus retell;
+    button->installEventFilter(&retell);
+}
+
+void TellKeysTheAnswer(const QString& spokenAnswer) {
+    CurrentAnswer() = spokenAnswer;
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && focused->property(kPressAtOnceProperty).toBool()) Retell(focused);
 }
 
 }  // namespace orvane

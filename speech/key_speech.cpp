@@ -3,10 +3,15 @@
 #include <QAccessible>
 #include <QCoreApplication>
 
+#include "speech/face_button_accessible.h"
 #include "speech/spoken_captions.h"
 
 namespace orvane {
 namespace {
+
+// About what a voice at its usual rate needs for a short echo ("plus",
+// "4"): keys coming faster are gathered into the next saying.
+constexpr int kEchoPaceMs = 450;
 
 QString Tr(const char* text) { return QCoreApplication::translate("Orvane", text); }
 
@@ -20,18 +25,37 @@ KeySpeech::KeySpeech(QWidget* parent)
       keys_(parent, QStringLiteral("keyNotification"), AnswerAnnouncer::Style::Brief) {
     // Told when a screen reader comes or goes.
     QAccessible::installActivationObserver(this);
+    pace_.setSingleShot(true);
+    pace_.setInterval(kEchoPaceMs);
+    QObject::connect(&pace_, &QTimer::timeout, &pace_, [this] { SayWaiting(); });
 }
 
 KeySpeech::~KeySpeech() { QAccessible::removeActivationObserver(this); }
 
 void KeySpeech::CaptionShown(Label label, const QString& caption) {
     captions_[static_cast<int>(label) - 1] = caption;
+    if (label == Label::Answer) TellKeysTheAnswer(AnswerSentence());
+}
+
+QString KeySpeech::AnswerSentence() const {
+    const QString& caption = Shown(Label::Answer);
+    const QString spoken = SpokenCaption(Label::Answer, caption);
+    if (spoken == SpokenSymbols(caption)) {
+        return Tr(QT_TRANSLATE_NOOP("Orvane", "Answer: %1.")).arg(spoken);
+    }
+    if (spoken.endsWith(u'.')) return spoken;  // a message
+    return Tr(QT_TRANSLATE_NOOP("Orvane", "No answer."));
 }
 
 void KeySpeech::Follow(KeyAction action, const std::function<void()>& run) {
     const QString expressionBefore = Shown(Label::Expression);
+    following_ = action != KeyAction::Evaluate;
     run();
+    following_ = false;
     if (action == KeyAction::Evaluate) {
+        // What the typist waited for; the echoes of what led to it are old.
+        waiting_.clear();
+        pace_.stop();
         // Made whether or not a screen reader listens yet: a reader that
         // starts later finds the last outcome there.
         answers_.Announce(SpokenCaption(Label::Answer, Shown(Label::Answer)));
@@ -40,7 +64,16 @@ void KeySpeech::Follow(KeyAction action, const std::function<void()>& run) {
     // Nothing else is worth the work while nobody listens.
     if (!listening_) return;
     const QString phrase = Describe(action, expressionBefore);
-    if (!phrase.isEmpty()) keys_.Announce(phrase);
+    if (phrase.isEmpty()) return;
+    waiting_ << phrase;
+    if (!pace_.isActive()) SayWaiting();
+}
+
+void KeySpeech::SayWaiting() {
+    if (waiting_.isEmpty()) return;
+    keys_.Announce(waiting_.join(u' '));
+    waiting_.clear();
+    pace_.start();
 }
 
 QString KeySpeech::Describe(KeyAction action, const QString& expressionBefore) const {
@@ -67,27 +100,30 @@ QString KeySpeech::Describe(KeyAction action, const QString& expressionBefore) c
     if (after.startsWith(before)) {
         QString added = after.mid(before.size());
         if (action == KeyAction::RecallMemory1 || action == KeyAction::RecallMemory2) {
-            // The token alone does not say which value went in.
+            // The token alone does not say which value went in: the memory
+            // is named with its value in its place.
             const Label memory =
                 action == KeyAction::RecallMemory1 ? Label::Memory1 : Label::Memory2;
-            added += QStringLiteral(", ") + SpokenCaption(memory, Shown(memory));
+            added.chop(2);  // "M1" or "M2", after any sign put in before it
+            const QString recalled = SpokenCaption(memory, Shown(memory));
+            return added.isEmpty() ? recalled : SpokenSymbols(added) + u' ' + recalled;
         }
-        return added;
+        return SpokenSymbols(added);
     }
     if (before.startsWith(after)) {
-        return Tr(QT_TRANSLATE_NOOP("Orvane", "deleted %1")).arg(before.mid(after.size()));
+        return Tr(QT_TRANSLATE_NOOP("Orvane", "deleted %1"))
+            .arg(SpokenSymbols(before.mid(after.size())));
     }
     return SpokenCaption(Label::Expression, Shown(Label::Expression));
 }
 
 QString KeySpeech::MemoryPhrase(KeyAction action) const {
     switch (action) {
+        // A memory's display reads as its name and value.
         case KeyAction::StoreMemory1:
-            return Tr(QT_TRANSLATE_NOOP("Orvane", "memory 1, %1"))
-                .arg(SpokenCaption(Label::Memory1, Shown(Label::Memory1)));
+            return SpokenCaption(Label::Memory1, Shown(Label::Memory1));
         case KeyAction::StoreMemory2:
-            return Tr(QT_TRANSLATE_NOOP("Orvane", "memory 2, %1"))
-                .arg(SpokenCaption(Label::Memory2, Shown(Label::Memory2)));
+            return SpokenCaption(Label::Memory2, Shown(Label::Memory2));
         case KeyAction::ClearMemory1:
             return Tr(QT_TRANSLATE_NOOP("Orvane", "memory 1 cleared"));
         default:

@@ -128,7 +128,14 @@ public:
             }
         }
     }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    // The access key, as "<mnemonic>;<full path>;<accelerator>": screen
+    // readers announce the mnemonic, which they find only here.
+    QStringList keyBindingsForAction(const QString&) const override {
+        const QString key =
+            QKeySequence::mnemonic(action_->text()).toString(QKeySequence::NativeText);
+        if (key.isEmpty()) return {};
+        return {key, key, QString()};
+    }
 
 private:
     QPointer<QAction> action_;

@@ -22,14 +22,27 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# until_found SECONDS COMMAND...: the first line COMMAND prints when it
+# succeeds, asked again until it does or the time is up. A search that a
+# vanishing window breaks (xdotool's BadWindow) fails and is simply asked again.
+until_found() {
+    local found deadline=$((SECONDS + $1))
+    shift
+    while :; do
+        found=$("$@" 2>/dev/null) && [ -n "$found" ] && { echo "${found%%$'\n'*}"; return 0; }
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
 # start_xvfb WIDTHxHEIGHT: Xvfb picks a free display number and writes it
 # to fd 3; DISPLAY names it afterwards.
 start_xvfb() {
     Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     pids+=($!)
-    for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-    [ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-    export DISPLAY=:$(head -n1 "$work/display")
+    DISPLAY=:$(until_found 10 head -n1 "$work/display") ||
+        { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+    export DISPLAY
 }
 
 # start_session_bus: a private D-Bus session bus at the address in
@@ -37,8 +50,7 @@ start_xvfb() {
 start_session_bus() {
     dbus-daemon --session --nofork --nopidfile --print-address=4 4>"$work/bus" 2>/dev/null &
     pids+=($!)
-    for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.05; done
-    session_bus=$(head -n1 "$work/bus")
+    session_bus=$(until_found 5 head -n1 "$work/bus")
 }
 
 # private_home: everything started from here on gets a home of its own, so it

@@ -459,5 +459,29 @@
         <source>Please report defects by mail to %1</source>
         <translation>不具合は%1 までメールでお知らせください</translation>
     </message>
+    <message>
+        <source>Answer: %1.</source>
+        <translation>答えは %1。</translation>
+    </message>
+    <message>
+        <source>No answer.</source>
+        <translation>答えはまだありません。</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>答えなし</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>わる</translation>
+    </message>
+    <message>
+        <source>to the power of</source>
+        <translation>の累乗</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <translation>%1。%2。</translation>
+    </message>
 </context>
 </TS>

@@ -44,7 +44,10 @@
   const frame = document.getElementById('frame');
   const form = document.getElementById('Form1');
   function fit() {
-    const scale = Math.min(MAX_SCALE, document.documentElement.clientWidth / WINDOW_WIDTH);
+    // Within the safe area: a notched phone turned sideways has insets at its sides.
+    const body = getComputedStyle(document.body);
+    const width = document.documentElement.clientWidth - parseFloat(body.paddingLeft) - parseFloat(body.paddingRight);
+    const scale = Math.min(MAX_SCALE, width / WINDOW_WIDTH);
     form.style.transform = 'scale(' + scale + ')';
     frame.style.width = WINDOW_WIDTH * scale + 'px';
     frame.style.height = form.offsetHeight * scale + 'px';

@@ -123,9 +123,16 @@ void Form1::BuildDisplays(QWidget* client) {
     palette.setColor(QPalette::Window, QColor(192, 192, 255));
     palette.setColor(QPalette::WindowText, Qt::black);
     for (const DisplaySpec& display : kDisplays) {
-        auto* label = new QLabel(client);
+        QWidget* holder = client;
+        QRect place = TwipsToPixels(display.rect);
+        if (display.label == Label::Answer) {
+            holder = NewStatusBar(client);
+            holder->setGeometry(place);
+            place.moveTo(0, 0);
+        }
+        auto* label = new QLabel(holder);
         label->setObjectName(QStringLiteral("Label%1").arg(static_cast<int>(display.label)));
-        label->setGeometry(TwipsToPixels(display.rect));
+        label->setGeometry(place);
         label->setAutoFillBackground(true);
         label->setPalette(palette);
         label->setFont(DisplayFont());
@@ -240,8 +247,15 @@ void Form1::PreviewKey(const QKeyEvent& event) {
 
 void Form1::ShowCaption(Label label, const std::u16string& caption) {
     const QString text = QString::fromStdU16String(caption);
-    SetDisplayCaption(labels_[static_cast<int>(label) - 1], text);
+    QLabel* display = labels_[static_cast<int>(label) - 1];
+    SetDisplayCaption(display, text, !speech_->Echoes());
     speech_->CaptionShown(label, text);
+    // Read by screen readers' command for the status bar, which names the
+    // bar and its items but reads no item's text.
+    // Qt tells of a name set again unchanged, too.
+    const QString sentence = speech_->AnswerSentence();
+    QWidget* bar = display->parentWidget();
+    if (label == Label::Answer && bar->accessibleName() != sentence) bar->setAccessibleName(sentence);
 }
 
 void Form1::PutOnClipboard(const std::u16string& text) {

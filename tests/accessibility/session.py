@@ -8,12 +8,16 @@ environment, so the session ends them all by their ids when it closes, also
 after a failure.
 """
 
+import contextlib
 import os
+import re
 import shutil
 import signal
 import subprocess
 import tempfile
+import threading
 import time
+import tty
 import uuid
 
 MARKER = "ORVANE_AT_SPI_SESSION"
@@ -68,6 +72,51 @@ def generate_locale(root, name):
     if not os.path.isdir(os.path.join(root, name)):
         raise SetupError(f"localedef could not build {name}: {result.stderr.strip()}")
     return root
+
+
+def stop(process):
+    process.terminate()
+    try:
+        process.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait(timeout=5)
+
+
+class SpeechLog:
+    """Orca's debug log, read as it is written: through a terminal, so that
+    Orca writes it line by line instead of in blocks."""
+
+    def __init__(self):
+        self.master, self.slave = os.openpty()
+        tty.setraw(self.slave)
+        self.path = os.ttyname(self.slave)
+        self.text = ""
+        self.lock = threading.Lock()
+        threading.Thread(target=self._read, daemon=True).start()
+
+    def _read(self):
+        while True:
+            try:
+                data = os.read(self.master, 65536)
+            except OSError:
+                return
+            if not data:
+                return
+            with self.lock:
+                self.text += data.decode("utf-8", errors="replace")
+
+    def spoken(self):
+        with self.lock:
+            return re.findall(r"SPEECH OUTPUT: '([^']*)'", self.text)
+
+    def wait_for_speech(self, predicate, timeout):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if any(predicate(line) for line in self.spoken()):
+                return True
+            time.sleep(0.05)
+        return False
 
 
 class Session:
@@ -136,6 +185,44 @@ class Session:
         self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         _wait_for(lambda: self._a11y_bus_address(), 20, "the accessibility bus")
+
+    def find_window(self, pid, title, timeout):
+        """The visible X windows of the started program pid whose title matches."""
+        found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                                str(pid), "--name", title], env=self.env,
+                               capture_output=True, text=True, timeout=timeout, check=False)
+        return found.stdout.split()
+
+    @contextlib.contextmanager
+    def orca(self, env, timeout):
+        """Orca for a with block, speaking to ALSA's null device; yields its log.
+        Orca runs once per user: it leaves at once while another of the same
+        user's runs, also one of another session, so it is started until it stays."""
+        for tool in ("orca", "speech-dispatcher"):
+            if not shutil.which(tool):
+                raise SetupError(f"{tool} is not installed")
+        config = os.path.join(self.env["XDG_CONFIG_HOME"], "speech-dispatcher")
+        os.makedirs(config, exist_ok=True)
+        with open("/etc/speech-dispatcher/speechd.conf", encoding="utf-8") as f:
+            system_config = f.read()
+        with open(os.path.join(config, "speechd.conf"), "w", encoding="utf-8") as f:
+            f.write(system_config + '\nAudioOutputMethod "alsa"\n')
+        deadline = time.monotonic() + timeout
+        while True:
+            log = SpeechLog()
+            orca = self.start(["orca", "--debug-file=" + log.path, "--disable", "braille",
+                               "--disable", "braille-monitor"], env=env,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            try:
+                orca.wait(timeout=3)
+            except subprocess.TimeoutExpired:
+                break
+            if deadline - time.monotonic() < 5:
+                break
+        try:
+            yield log
+        finally:
+            stop(orca)
 
     def _a11y_bus_address(self):
         result = subprocess.run(

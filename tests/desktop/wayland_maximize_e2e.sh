@@ -15,6 +15,8 @@ here=$(dirname "$0")
 
 # shellcheck source=../../tools/private_display.sh
 . "$(dirname "$0")/../../tools/private_display.sh"
+# shellcheck source=program.sh
+. "$here/program.sh"
 require_tools Xvfb dbus-daemon "$compositor" xdotool import python3
 screen=1024x768
 start_xvfb "$screen"
@@ -31,22 +33,13 @@ else
         --config="$work/weston.ini" --log="$work/compositor.log" 2>/dev/null &
 fi
 pids+=($!)
-for _ in $(seq 100); do [ -S "$work/orvane" ] && break; sleep 0.1; done
-[ -S "$work/orvane" ] || { echo "$compositor did not start"; cat "$work/compositor.log"; exit 1; }
+until_found 10 find "$work/orvane" -type s >/dev/null ||
+    { echo "$compositor did not start"; cat "$work/compositor.log"; exit 1; }
 
-env -u DISPLAY WAYLAND_DISPLAY=orvane QT_QPA_PLATFORM=wayland "$orvane" >"$work/orvane.log" 2>&1 &
-program=$!
-pids+=($program)
-
-# Prints "x y top" for the main window or the About box, waiting for it
-# (about 5 s, or as many quarter seconds as asked).
-locate() {
-    for _ in $(seq "${2:-20}"); do
-        place=$(import -window root -depth 8 rgb:- | "$here/locate_on_screen.py" "$screen" "$1")
-        [ -n "$place" ] && { echo "$place"; return; }
-        sleep 0.25
-    done
-}
+# on_screen WHICH: "x y top" for the main window or the About box, found on a
+# screenshot, or nothing while it is not there.
+on_screen() { import -window root -depth 8 rgb:- | "$here/locate_on_screen.py" "$screen" "$1"; }
+locate() { until_found 5 on_screen "$1"; }
 # The expression display's pixels as a checksum, once keys have stopped
 # changing them.
 expression() {
@@ -68,8 +61,10 @@ click_maximize() {  # WHICH LEFT TOP WIDTH
 }
 type_into_window() { xdotool mousemove $((x + 100)) $((y + 60)) click 1 sleep 0.3 "$@"; sleep 0.5; }
 
-read -r x y top <<<"$(locate main 80)"
-[ -n "${x:-}" ] || { echo "FAIL  the window did not appear"; cat "$work/orvane.log"; exit 1; }
+start_program "on_screen main" -u DISPLAY WAYLAND_DISPLAY=orvane QT_QPA_PLATFORM=wayland
+pids+=("$program")
+[ -n "$window" ] || { echo "FAIL  the window did not appear"; exit 1; }
+read -r x y top <<<"$window"
 initial=$(expression)
 type_into_window type 12+3
 typed=$(expression)

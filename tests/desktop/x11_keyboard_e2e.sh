@@ -13,6 +13,8 @@ wm_options=()
 
 # shellcheck source=../../tools/private_display.sh
 . "$(dirname "$0")/../../tools/private_display.sh"
+# shellcheck source=program.sh
+. "$(dirname "$0")/program.sh"
 require_tools Xvfb dbus-daemon "$window_manager" xdotool xclip setxkbmap wmctrl xwininfo
 start_xvfb 1280x1024
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
@@ -24,42 +26,27 @@ DBUS_SESSION_BUS_ADDRESS=$session_bus NO_AT_BRIDGE=1 \
     "$window_manager" "${wm_options[@]}" >"$work/wm.log" 2>&1 &
 pids+=($!)
 # The window manager is ready once it announces its desktops.
-for _ in $(seq 200); do xdotool get_desktop >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool get_desktop >/dev/null 2>&1 || { echo "$window_manager did not start"; cat "$work/wm.log"; exit 1; }
+until_found 20 xdotool get_desktop >/dev/null ||
+    { echo "$window_manager did not start"; cat "$work/wm.log"; exit 1; }
 
 # The Copy buttons' centres, in pixels of the client area (twips / 15).
 copy_expression="$(((8300 + 215) / 15)) $(((0 + 190) / 15))"
 copy_answer="$(((8300 + 215) / 15)) $(((375 + 187) / 15))"
 client_height=$((2985 / 15))
 
-program=0
-window=
-# find_window NAME SECONDS: the first visible window of the running program
-# whose title matches NAME. A window that vanishes mid-search makes xdotool
-# fail with BadWindow, so a failed search is simply tried again.
-find_window() {
-    local found deadline=$((SECONDS + $2))
-    while [ "$SECONDS" -lt "$deadline" ]; do
-        found=$(xdotool search --all --onlyvisible --pid "$program" --name "$1" 2>/dev/null | head -n1)
-        [ -n "$found" ] && { echo "$found"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
 # await_active NAME: waits until the program's window NAME is the active one,
 # as a user waits to see a window focused before typing into it.
 await_active() {
     local target
-    target=$(find_window "$1" 10) || return 1
+    target=$(until_found 10 x11_window "$1") || return 1
     for _ in $(seq 100); do
         [ "$(xdotool getactivewindow 2>/dev/null)" = "$target" ] && return 0
         sleep 0.1
     done
 }
-start_program() {
-    env "$@" "$orvane" >"$work/orvane.log" 2>&1 &
-    program=$!
-    window=$(find_window '^Orvane$' 30) || return 1
+# start_in_front [VAR=VALUE...]: a fresh program, its window the active one.
+start_in_front() {
+    start_program "x11_window ^Orvane$" "$@" || return 1
     # Right after start-up the window manager may not be ready to activate.
     for _ in $(seq 20); do
         timeout 5 xdotool windowactivate --sync "$window" >/dev/null 2>&1 && return 0
@@ -74,16 +61,6 @@ window_size() {
 # Where the window is and its client size, as "X,Y WIDTHxHEIGHT".
 window_place() {
     xdotool getwindowgeometry "$window" | awk '/Position:/ {p = $2} /Geometry:/ {print p, $2}'
-}
-# The server destroys a killed program's windows only once it sees the
-# connection close; the next program starts after they are gone.
-stop_program() {
-    kill "$program" 2>/dev/null
-    wait "$program" 2>/dev/null
-    for _ in $(seq 50); do
-        [ -z "$(xdotool search --onlyvisible --name '^Orvane$' 2>/dev/null)" ] && break
-        sleep 0.1
-    done
 }
 # Clicks a Copy button and prints what the clipboard then holds.
 read_display() {
@@ -132,9 +109,8 @@ rows=(
 for row in "${rows[@]}"; do
     IFS='|' read -r name layout commands want_expression want_answer <<<"$row"
     setxkbmap "$layout"
-    if ! start_program; then
+    if ! start_in_front; then
         echo "FAIL  $name: the window did not appear (window [$window])"
-        cat "$work/orvane.log"
         failures=$((failures + 1))
         stop_program
         continue
@@ -162,7 +138,7 @@ setxkbmap us
 # Asked by the window manager to fill the screen, it keeps its size and place.
 for row in "1|-|582x218" "1.5|-|873x327" "1.75|-|1019x382" "1|add,fullscreen|582x218"; do
     IFS='|' read -r scale state want <<<"$row"
-    if start_program QT_SCALE_FACTOR="$scale"; then
+    if start_in_front QT_SCALE_FACTOR="$scale"; then
         place=$(window_place)
         [ "$state" = - ] || { wmctrl -i -r "$window" -b "$state"; sleep 1; }
         size=$(window_size)
@@ -177,9 +153,9 @@ done
 # The About box's client area at its place on the screen (2340, 1875 twips),
 # the window manager's frame around it.
 about_place="no About box"
-if start_program; then
+if start_in_front; then
     xdotool key alt+h sleep 0.3 key a
-    about=$(find_window 'のﾊﾞｰｼﾞｮﾝ情報$' 10)
+    about=$(until_found 10 x11_window 'のﾊﾞｰｼﾞｮﾝ情報$')
     [ -n "$about" ] && about_place=$(xwininfo -id "$about" | awk '/Absolute upper-left/ {printf "%s%s", sep, $NF; sep = ","}')
 fi
 stop_program

@@ -52,6 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"negative_base_even_power", "- 2 ^ 2", "4"},
         AnswerCase{"negative_base_odd_power", "- 2 ^ 3", "-8"},
         AnswerCase{"square_root_of_two_by_power", "2 ^ 0.5", "1.4142135623731"},
+        AnswerCase{"fractional_power_of_base_below_one", "0.25 ^ 0.5", "0.5"},
         AnswerCase{"negative_result", "2 - 5", "-3"},
         AnswerCase{"negative_fraction", "0.5 - 1", "-0.5"},
         AnswerCase{"trailing_point_reads_as_integer", "5 . + 1", "6"},
@@ -119,9 +120,12 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"implied_times_before_function", "4 Cos 60", "2"}),
     RowName());
 
+// 5.9665091835101406E-155 typed out in full; its square is subnormal.
+const std::string kTinySquared = "0." + std::string(154, '0') + "59665091835101406 ^ 2";
+
 // Arguments where the C library's last bit shows at 15 digits: the answer is
 // the correctly rounded one on every platform. Each name ends in the last
-// digits glibc 2.36 gives instead.
+// digits glibc 2.36 gives instead, or, for a subnormal, rounding twice.
 INSTANTIATE_TEST_SUITE_P(
     CorrectlyRounded, AnswerTest,
     ::testing::Values(
@@ -129,7 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"cos_not_libc_983", "Cos 3364.8461217014", "-0.571374387738982"},
         AnswerCase{"arctan_not_libc_718", "Arctan 7.58", "82.4845901567181"},
         AnswerCase{"power_not_libc_331", "526 ^ 21.90487", "4.00718135114332E+59"},
-        AnswerCase{"root_not_libc_801", "2.16755212993282 √ 99.174", "8.337540903998"}),
+        AnswerCase{"root_not_libc_801", "2.16755212993282 √ 99.174", "8.337540903998"},
+        AnswerCase{"subnormal_square_not_108", kTinySquared.c_str(), "3.55992318369109E-309"}),
     RowName());
 
 // ---------------------------------------------------------------------------

@@ -20,19 +20,6 @@ QAccessibleInterface* Accessible(QObject* object) {
     return object ? QAccessible::queryAccessibleInterface(object) : nullptr;
 }
 
-// Counts how often a widget is shown.
-class ShowCounter : public QObject {
-public:
-    ShowCounter(QWidget* widget, int* count) : count_(count) { widget->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Show) ++*count_;
-        return false;
-    }
-
-private:
-    int* count_;
-};
-
 }  // namespace
 
 class AccessibilityTest : public FormTestCase {
@@ -139,16 +126,21 @@ private slots:
         QTest::addColumn<int>("label");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        QTest::addRow("Label1 expression")
-            << 1 << QStringLiteral("expression") << QStringLiteral("12+3");
-        QTest::addRow("Label2 answer") << 2 << QStringLiteral("answer") << QStringLiteral("15");
-        QTest::addRow("Label3 memory 1") << 3 << QStringLiteral("memory 1") << QStringLiteral("15");
-        QTest::addRow("Label4 memory 2") << 4 << QStringLiteral("memory 2") << QStringLiteral("15");
+        QTest::addColumn<QString>("spoken");  // signs as words, a memory by name
+        QTest::addRow("Label1 expression") << 1 << QStringLiteral("expression")
+                                           << QStringLiteral("12+3") << QStringLiteral("12 plus 3");
+        QTest::addRow("Label2 answer") << 2 << QStringLiteral("answer") << QStringLiteral("15")
+                                       << QStringLiteral("15");
+        QTest::addRow("Label3 memory 1") << 3 << QStringLiteral("memory 1") << QStringLiteral("15")
+                                         << QStringLiteral("memory 1, 15");
+        QTest::addRow("Label4 memory 2") << 4 << QStringLiteral("memory 2") << QStringLiteral("15")
+                                         << QStringLiteral("memory 2, 15");
     }
     void displaysExposeNameAndCaption() {
         QFETCH(int, label);
         QFETCH(QString, name);
         QFETCH(QString, caption);
+        QFETCH(QString, spoken);
         // 1 2 + 3 =, then store the answer in both memories.
         for (Qt::Key key : {Qt::Key_1, Qt::Key_2, Qt::Key_Plus, Qt::Key_3}) Press(*form_, key);
         for (int number : {1, 25, 26}) {
@@ -166,8 +158,8 @@ private slots:
         QVERIFY(iface->state().readOnly);
         QAccessibleTextInterface* text = iface->textInterface();
         QVERIFY(text);
-        QCOMPARE(text->characterCount(), Caption(*form_, label).size());
-        QCOMPARE(text->text(0, text->characterCount()), Caption(*form_, label));
+        QCOMPARE(text->characterCount(), spoken.size());
+        QCOMPARE(text->text(0, text->characterCount()), spoken);
     }
 
     void startUpCaptionsAreReadable() {
@@ -235,12 +227,15 @@ private slots:
             QTest::newRow(name) << QString::fromUtf8(keys) << listening << QString::fromUtf8(answer)
                                 << QString::fromUtf8(heard);
         };
-        row("answer", "2+3*4=", "14", "4");
-        row("message", "2+=", "The expression is incomplete.", "+");
-        row("backspace", "2+3B", "", "deleted 3");
+        // Keys typed at once: the first is said at once, the rest gathered
+        // for the next saying, or given up for the answer.
+        row("answer", "2+3*4=", "14", "2");
+        row("message", "2+=", "The expression is incomplete.", "2");
+        row("backspace", "2+3B", "", "plus 3 deleted 3");
         row("store", "2+3=S", "5", "memory 1, 5");
         row("clear a memory", "M", "", "memory 1 cleared");
-        row("recall", "2*4=SER", "8", "M1, 8");
+        row("recall", "2*4=SER", "8", "cleared memory 1, 8");
+        row("signs as words", "7/8-9^2", "", "divided by 8 minus 9 to the power of 2");
         row("nobody listening", "2+3", "", "", false);
     }
     void keysAreHeard() {
@@ -258,9 +253,7 @@ private slots:
         QVERIFY(notification && line);
         QCOMPARE(Accessible(notification)->role(), QAccessible::Notification);
         QCOMPARE(Accessible(line)->role(), QAccessible::StatusBar);
-        int shows = 0;
-        ShowCounter counter(notification, &shows);
-        int evaluations = 0;
+        auto* brief = line->findChild<QWidget*>();
         const QString buttons = QStringLiteral("=SRMB");
         const int numbers[] = {1, 25, 27, 29, 22};
         for (QChar key : keys) {
@@ -268,20 +261,14 @@ private slots:
                 Child<QAbstractButton>(
                     *form_, QStringLiteral("Command%1").arg(numbers[buttons.indexOf(key)]))
                     ->click();
-                evaluations += key == QLatin1Char('=');
             } else {
                 Press(*form_, key == QLatin1Char('E') ? Qt::Key_Escape
                                                       : static_cast<Qt::Key>(key.unicode()));
             }
         }
-        QCOMPARE(shows, evaluations);
-        QCOMPARE(Accessible(notification)->text(QAccessible::Name), answer);
-        // The brief ones take turns; the one showing has the last key's words.
-        QWidget* brief = line->findChild<QWidget*>();
-        for (QWidget* candidate : line->findChildren<QWidget*>()) {
-            if (candidate->isVisible()) brief = candidate;
-        }
+        QTest::qWait(600);  // what waited is said
         QCOMPARE(Accessible(brief)->text(QAccessible::Name), heard);
+        QCOMPARE(Accessible(notification)->text(QAccessible::Name), answer);
         QVERIFY(brief->focusPolicy() == Qt::NoFocus && brief->size().isEmpty());
         QAccessible::setActive(false);
     }
