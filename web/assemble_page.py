@@ -12,12 +12,20 @@ import pathlib
 import re
 import shutil
 import subprocess
+import tempfile
 import xml.etree.ElementTree as ElementTree
 from html import escape
 
 ICON_SIZES = (192, 512)
+MASKABLE_SIZE = 512
+APPLE_TOUCH_SIZE = 180
+BACKGROUND = "#8080ff"
+# The share of a maskable icon's side the picture may take: its corners stay
+# inside the safe zone, the circle of 80 % of the side.
+MASKABLE_PICTURE = 0.56
 TWIPS_PER_PIXEL = 15
-WINDOW_BACKGROUND = (128, 128, 255)  # the client area behind the keys, as page.css paints it
+# The client area behind the keys, the calculator's colour.
+WINDOW_BACKGROUND = tuple(int(BACKGROUND[i:i + 2], 16) for i in (1, 3, 5))
 RING_COLOURS = {"#000": (0, 0, 0), "#fff": (255, 255, 255)}
 # The worker keeps the page under its address, "./"; a second copy would
 # only be fetched twice.
@@ -163,8 +171,69 @@ def compress_beside(out):
         (out / (path.name + ".gz")).write_bytes(gzip.compress(path.read_bytes(), 9, mtime=0))
 
 
+def grid_areas(layout_path):
+    """Each cell's name (a button number or L1 to L4) -> (first row, first
+    column, rows, columns) of the rectangle its words fill, from 1, and the
+    grid's rows and columns."""
+    rows = [line.split() for line in layout_path.read_text(encoding="utf-8").splitlines()
+            if line.strip() and not line.startswith("#")]
+    columns = len(rows[0])
+    cells = {}
+    for r, row in enumerate(rows):
+        if len(row) != columns:
+            raise SystemExit(f"{layout_path}: row {r + 1} has {len(row)} cells, not {columns}")
+        for c, name in enumerate(row):
+            if not re.fullmatch(r"L[1-4]|[1-9][0-9]?", name):
+                raise SystemExit(f"{layout_path}: {name!r} names no button or display")
+            cells.setdefault(name, []).append((r, c))
+    areas = {}
+    for name, places in cells.items():
+        top, left = min(r for r, _ in places), min(c for _, c in places)
+        height, width = max(r for r, _ in places) - top + 1, max(c for _, c in places) - left + 1
+        if len(places) != height * width:
+            raise SystemExit(f"{layout_path}: the cells of {name} are not one rectangle")
+        areas[name] = (top + 1, left + 1, height, width)
+    return areas, len(rows), columns
+
+
+def touch_css(base_css, layout_path):
+    """The upright touch screen's style sheet: the hand-written rules, then
+    the grid and every cell's place in it from the layout table. Keys not
+    placed stay hidden."""
+    areas, rows, columns = grid_areas(layout_path)
+    rules = [f"#client {{ grid-template: repeat({rows}, minmax(0, 1fr)) / repeat({columns}, minmax(0, 1fr)); }}"]
+    for name, (top, left, height, width) in areas.items():
+        element = "Label" + name[1:] if name.startswith("L") else "Command" + name
+        show = "" if name.startswith("L") else " display: flex;"
+        rules.append(f"#{element} {{ grid-area: {top} / {left} / span {height} / span {width};{show} }}")
+    return base_css + f"\n/* The grid, from {layout_path.name}. */\n" + "\n".join(rules) + "\n"
+
+
+def render_icons(rsvg, icon_path, out):
+    """The icons: transparent ones at ICON_SIZES, and a maskable one and an
+    apple-touch-icon with the picture small enough for any mask on an opaque
+    ground of the calculator's colour."""
+    for size in ICON_SIZES:
+        subprocess.run([rsvg, "--width", str(size), "--height", str(size),
+                        "--output", str(out / f"icon-{size}.png"), str(icon_path)], check=True)
+    icon = icon_path.read_text(encoding="utf-8")
+    inner = icon[icon.index(">", icon.index("<svg")) + 1:icon.rindex("</svg>")]
+    side = 32
+    offset = side * (1 - MASKABLE_PICTURE) / 2
+    padded = (f'<svg xmlns="http://www.w3.org/2000/svg" width="{side}" height="{side}" viewBox="0 0 {side} {side}">'
+              f'<rect width="{side}" height="{side}" fill="{BACKGROUND}"/>'
+              f'<g transform="translate({offset} {offset}) scale({MASKABLE_PICTURE})">{inner}</g></svg>')
+    with tempfile.NamedTemporaryFile("w", suffix=".svg", encoding="utf-8") as source:
+        source.write(padded)
+        source.flush()
+        for name, size in (("icon-maskable.png", MASKABLE_SIZE), ("apple-touch-icon.png", APPLE_TOUCH_SIZE)):
+            subprocess.run([rsvg, "--width", str(size), "--height", str(size),
+                            "--output", str(out / name), source.name], check=True)
+
+
 def manifest(version):
     return {
+        "id": "./",
         "name": "Orvane",
         "short_name": "Orvane",
         "description": "式入力型関数電卓",
@@ -173,16 +242,18 @@ def manifest(version):
         "start_url": "./",
         "scope": "./",
         "display": "standalone",
-        "background_color": "#8080ff",
-        "theme_color": "#8080ff",
+        "background_color": BACKGROUND,
+        "theme_color": BACKGROUND,
         "icons": [{"src": f"icon-{size}.png?r=@RELEASE@", "sizes": f"{size}x{size}", "type": "image/png",
-                   "purpose": "any"} for size in ICON_SIZES],
+                   "purpose": "any"} for size in ICON_SIZES] +
+                 [{"src": "icon-maskable.png?r=@RELEASE@", "sizes": f"{MASKABLE_SIZE}x{MASKABLE_SIZE}",
+                   "type": "image/png", "purpose": "maskable"}],
     }
 
 
 def main():
     parser = argparse.ArgumentParser()
-    for option in ("out", "web", "module", "translations", "icon", "rsvg", "version", "tables"):
+    for option in ("out", "web", "module", "translations", "icon", "rsvg", "version", "tables", "touch-layout"):
         parser.add_argument("--" + option, required=True)
     args = parser.parse_args()
     out, web, module = pathlib.Path(args.out), pathlib.Path(args.web), pathlib.Path(args.module)
@@ -190,8 +261,10 @@ def main():
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
-    for name in ("page.js", "page_speech.js"):
+    for name in ("page.js", "page_speech.js", "touch.js"):
         shutil.copy(web / name, out / name)
+    (out / "touch.css").write_text(touch_css((web / "touch.css").read_text(encoding="utf-8"),
+                                             pathlib.Path(args.touch_layout)), encoding="utf-8")
     for name in ("orvane.js", "orvane.wasm"):
         shutil.copy(module / name, out / name)
     page = (web / "index.html").read_text(encoding="utf-8").replace("@VERSION@", args.version)
@@ -208,9 +281,7 @@ def main():
                        separators=(",", ":"), sort_keys=True)
     words = json.dumps(tables["speech"], ensure_ascii=False, separators=(",", ":"))
     (out / "texts.js").write_text(f"self.orvaneTexts={texts};\nself.orvaneWords={words};\n", encoding="utf-8")
-    for size in ICON_SIZES:
-        subprocess.run([args.rsvg, "--width", str(size), "--height", str(size),
-                        "--output", str(out / f"icon-{size}.png"), args.icon], check=True)
+    render_icons(args.rsvg, pathlib.Path(args.icon), out)
     (out / "manifest.webmanifest").write_text(
         json.dumps(manifest(args.version), ensure_ascii=False, indent=1), encoding="utf-8")
 

@@ -52,12 +52,17 @@
   const frame = document.getElementById('frame');
   const form = document.getElementById('Form1');
   function fit() {
-    const scale = Math.min(MAX_SCALE, document.documentElement.clientWidth / WINDOW_WIDTH);
+    // Within the safe area: a notched phone turned sideways has insets at its sides.
+    const body = getComputedStyle(document.body);
+    const width = document.documentElement.clientWidth - parseFloat(body.paddingLeft) - parseFloat(body.paddingRight);
+    const scale = Math.min(MAX_SCALE, width / WINDOW_WIDTH);
     form.style.transform = 'scale(' + scale + ')';
     frame.style.width = WINDOW_WIDTH * scale + 'px';
     frame.style.height = form.offsetHeight * scale + 'px';
   }
-  fit();
+  // Where the style sheet can scale by itself, the first frame is already
+  // right; fitting waits for it rather than lay the page out before it.
+  requestAnimationFrame(fit);
   addEventListener('resize', fit);
 
   // The keys are in the page from its first paint and take clicks and keys
@@ -103,8 +108,10 @@
 
   // Every file is asked for with the release of the page that asks.
   const release = new URL(document.currentScript.src).searchParams.get('r');
-  addEventListener('DOMContentLoaded', () => {
-    if (typeof WebAssembly !== 'object' || typeof OrvaneModule !== 'function') {
+  // The engine's script runs once the keys are on screen, so that its work
+  // does not hold up the first paint; the page has asked for it already.
+  requestAnimationFrame(() => setTimeout(() => {
+    if (typeof WebAssembly !== 'object') {
       tell('このブラウザーは WebAssembly に対応していないため、Orvane を使えません。');
       return;
     }
@@ -115,11 +122,17 @@
         .then((worker) => (worker ? worker.update() : navigator.serviceWorker.register('service_worker.js')))
         .catch(() => {});
     }
-    OrvaneModule({ printErr: () => {}, print: () => {},
-                   locateFile: (path) => path + (release ? '?r=' + release : '') }).then(start, () => {
-      tell('計算エンジンを読み込めませんでした。ページを読み込み直してください。');
-    });
-  });
+    const script = document.createElement('script');
+    script.src = 'orvane.js' + (release ? '?r=' + release : '');
+    script.onload = () => OrvaneModule({ printErr: () => {}, print: () => {},
+                                         locateFile: (path) => path + (release ? '?r=' + release : '') })
+      .then(start, cannotLoad);
+    script.onerror = cannotLoad;
+    document.head.append(script);
+  }, 0));
+  function cannotLoad() {
+    tell('計算エンジンを読み込めませんでした。ページを読み込み直してください。');
+  }
 
   function start(module) {
     const cwrap = module.cwrap;

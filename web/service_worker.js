@@ -13,7 +13,9 @@ async function keep() {
     await Promise.all(FILES.map(async (name) => {
       const response = await fetch(new Request(name, { cache: 'reload' }));
       if (!response.ok || response.redirected) throw new Error(`${name}: ${response.status}`);
-      await cache.put(name, response);
+      // Kept under the address the page asks for, so the browser can answer
+      // from the cache by itself (below) without starting this worker.
+      await cache.put(name === './' ? name : `${name}?r=${RELEASE}`, response);
     }));
   } catch (error) {
     await caches.delete(CACHE);  // no half-kept release
@@ -22,6 +24,14 @@ async function keep() {
 }
 
 self.addEventListener('install', (event) => {
+  if (event.addRoutes && typeof URLPattern === 'function') {
+    event.addRoutes([
+      { condition: { requestMode: 'navigate',
+                     urlPattern: new URLPattern({ pathname: new URL('./', location).pathname, search: '' }) },
+        source: { cacheName: CACHE } },
+      { condition: { urlPattern: new URLPattern({ search: 'r=' + RELEASE }) }, source: { cacheName: CACHE } },
+    ]).catch(() => {});
+  }
   event.waitUntil(keep().then(() => self.skipWaiting()));
 });
 

@@ -34,6 +34,39 @@ RECORD_CLIPBOARD = ("window.copiedText = '';"
                     " (text) => { window.copiedText = text; return Promise.resolve(); };")
 USABLE_BUTTONS = [n for n in range(1, 46) if n not in (20, 21, 43, 44, 45)]
 SHIFT, CTRL, ALT = 8, 2, 1  # DevTools modifier bits
+# Upright touch screens with a notch's margin on every side, tapped with
+# fingers at device pixel ratio 3: what a finger cannot hit, what is outside
+# the safe area, what scrolls, and text too small to read.
+UPRIGHT, SAFE = [(320, 640), (360, 740), (390, 844), (768, 1024)], 20
+UPRIGHT_FAULTS = f"""(() => {{
+  const small = (e) => {{ const r = e.getBoundingClientRect(); return r.width < 44 || r.height < 44 || r.left < {SAFE} ||
+    r.top < {SAFE} || r.right > innerWidth - {SAFE} || r.bottom > innerHeight - {SAFE} ?
+    [(e.id || e.className) + ' under 44 px or outside the safe area'] : []; }};
+  const faults = {USABLE_BUTTONS}.flatMap(n => small(document.getElementById('Command' + n)));
+  faults.push(...[20, 21, 43, 44, 45].filter(n => document.getElementById('Command' + n).offsetWidth).map(n => n + ' shown'));
+  // Each face fills its key, its glyph scaled evenly.
+  faults.push(...{USABLE_BUTTONS}.filter(n => {{
+    const face = document.querySelector('#Command' + n + ' .face'), box = face.viewBox.baseVal;
+    const drawn = face.getBoundingClientRect(), key = face.parentElement.getBoundingClientRect();
+    return Math.abs(box.width / box.height - drawn.width / drawn.height) > 0.01 || drawn.width < key.width - 1 ||
+      drawn.height < key.height - 1; }}).map(n => 'face of Command' + n));
+  for (const title of document.querySelectorAll('#menubar .title')) {{
+    title.click();
+    faults.push(...[title, ...title.nextElementSibling.querySelectorAll('button')].flatMap(small));
+    title.click();
+  }}
+  document.getElementById('mnuVarjyon').click();
+  const about = document.getElementById('frmAbout');
+  faults.push(...[about, document.getElementById('cmdOK'), about.querySelector('.close')].flatMap(small));
+  about.close();
+  const root = document.scrollingElement, label = document.getElementById('Label1');
+  if (root.scrollHeight > innerHeight || root.scrollWidth > innerWidth) faults.push('scrolls');
+  if (document.getElementById('Form1').offsetHeight < 0.75 * innerHeight) faults.push('short');
+  faults.push(...['Label1', 'Label2'].filter(id => parseFloat(getComputedStyle(document.getElementById(id)).fontSize) < 16));
+  const text = document.createRange(); text.selectNodeContents(label);
+  if (text.getBoundingClientRect().right > label.getBoundingClientRect().right) faults.push('end of expression hidden');
+  return faults; }})()"""
+DRAWN_WINDOW = "document.getElementById('client').offsetWidth === 582"
 
 # Typed keys: (what KeyboardEvent.key reports, DOM code, on the keypad, DevTools
 # modifiers) and the key-table row the desktop takes them for.
@@ -106,6 +139,17 @@ def function_events(rng, count):
         yield {"button": 1}
 
 
+def touch_events(rng, count):
+    """Random taps, with now and then two fingers on two keys, the second
+    going down while the first is still held; then a long expression."""
+    for event in random_events(rng, count):
+        if "button" in event and rng.random() < 0.05:
+            yield {"button": event["button"], "finger": "held"}
+            event = {"button": rng.choice(USABLE_BUTTONS), "finger": "second"}
+        yield event
+    yield from [{"button": 2}] + [{"button": n} for n in (4, 14) * 30]
+
+
 def replay_line(event):
     if "button" in event:
         return f"Command{event['button']}"
@@ -137,6 +181,8 @@ class Page:
     def measure(self):
         """Where each key and copy command is hit, as the page is laid out now."""
         browser = self.browser
+        # After a resize, once the page has had its resize event and drawn.
+        browser.evaluate("new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done)))")
         self.measure_keys()
         # The copy commands have a place only while their menu is open.
         [browser.wait(i) for i in self.click("mnuHnensyuu")]
@@ -147,8 +193,16 @@ class Page:
                 f"(document.getElementById('{item}').getBoundingClientRect())")
         [browser.wait(i) for i in self.click("mnuHnensyuu")]
 
-    def click(self, element_id, button="left"):
+    def click(self, element_id, finger=None, button="left"):
         x, y = self.centres[element_id]
+        if getattr(self, "fingers", False):
+            touch = lambda kind, *points: self.browser.send("Input.dispatchTouchEvent", type=kind, touchPoints=[
+                {"x": px, "y": py, "id": number} for number, (px, py) in enumerate(points)])
+            if finger == "held":
+                self.held = (x, y)
+                return [touch("touchStart", (x, y))]
+            down = [self.held, (x, y)] if finger == "second" else [(x, y)]
+            return [touch("touchStart", *down), touch("touchEnd")]
         return [self.browser.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button=button, clickCount=1)
                 for kind in ("mousePressed", "mouseReleased")]
 
@@ -163,7 +217,7 @@ class Page:
         """Runs one event and returns the displays after it. Input travels apart
         from evaluations, so the reading waits until the page has handled it."""
         if "button" in event:
-            sent = self.click(f"Command{event['button']}")
+            sent = self.click(f"Command{event['button']}", event.get("finger"))
         elif "menu" in event:
             sent = self.click("mnuHnensyuu") + self.click(event["menu"])
         else:
@@ -193,13 +247,36 @@ def focus_kept(page):
     failures = []
     for button, target in FOCUS_KEEPERS:
         [page.browser.wait(i) for i in page.click("Command1") + page.press(MAIN_BLOCK["⎋"]) +
-         page.click(target, button) + sum(map(page.press, (MAIN_BLOCK[c] for c in "2+3")), [])]
+         page.click(target, button=button) + sum(map(page.press, (MAIN_BLOCK[c] for c in "2+3")), [])]
         [page.browser.call("Input.dispatchKeyEvent", type=kind, **ENTER, **text)
          for kind, text in (("keyDown", {"text": "\r"}), ("keyUp", {}))]
         shown = page.browser.evaluate("document.getElementById('Label2').textContent")
         if shown != "5":
             failures.append(f"{button} click on {target}, then 2+3 and Enter: {shown!r}")
     return failures
+
+
+def tap_upright(page, history, rng, replay):
+    """Fingers on upright screens, each turned to landscape and back in the
+    middle of an expression; the events run before are `history`."""
+    browser, faults = page.browser, []
+    browser.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=2)
+    browser.call("Emulation.setSafeAreaInsetsOverride", insets=dict.fromkeys(("top", "left", "bottom", "right"), SAFE))
+    page.fingers = True
+    for width, height in UPRIGHT:
+        for size in [(width, height), (height, width), (width, height)]:
+            browser.call("Emulation.setDeviceMetricsOverride", width=size[0], height=size[1],
+                         deviceScaleFactor=3, mobile=True)
+            page.measure()
+            if browser.evaluate(DRAWN_WINDOW) != (size[0] > size[1]):
+                faults.append(f"at {size}: the drawn window is shown only in landscape")
+            taps = list(touch_events(rng, 150)) if size[0] < size[1] else []
+            mismatch = compare(page, taps, desktop_states(replay, history + taps)[len(history):])
+            history = history + taps
+            if mismatch:
+                return faults + [f"tapped at {size}: {mismatch}"]
+        faults += [f"at {width} x {height}: {fault}" for fault in browser.evaluate(UPRIGHT_FAULTS)]
+    return faults
 
 
 def page_errors(browser, allow_network=False):
@@ -380,6 +457,7 @@ def main():
         mismatch = compare(page, offline, desktop_states(args.replay, offline))
         if mismatch:
             failures.append("offline reload: " + mismatch)
+        failures += tap_upright(page, offline, rng, args.replay)
         failures += [f"page error: {e}" for e in page_errors(browser)]
     finally:
         browser.close()

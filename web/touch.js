@@ -1,0 +1,81 @@
+// Keys under fingers, and faces drawn to the size of their key.
+//
+// A finger acts on a key as it goes down, so two fingers on two keys give
+// each key once, in the order they went down, and the click the browser
+// would make of the tap afterwards is refused. The key shows its pressed
+// face while the finger stays on it.
+//
+// In the upright touch layout a key is larger than its face and rarely of
+// the same proportions: the face is drawn again from the same outlines at
+// the key's size, the rounded picture filling the key and the glyph scaled
+// evenly in its middle, so that it stays sharp at any pixel ratio.
+'use strict';
+
+(function () {
+  const upright = matchMedia(document.getElementById('touchLayout').media);
+  const client = document.getElementById('client');
+
+  const held = new Map();  // touch identifier -> the key it went down on
+  document.addEventListener('touchstart', (event) => {
+    for (const touch of event.changedTouches) {
+      const key = touch.target.closest && touch.target.closest('.key');
+      if (!key || key.disabled) continue;
+      event.preventDefault();
+      held.set(touch.identifier, key);
+      key.classList.add('pressed');
+      key.click();
+    }
+  }, { capture: true, passive: false });
+  function lift(event) {
+    for (const touch of event.changedTouches) {
+      const key = held.get(touch.identifier);
+      held.delete(touch.identifier);
+      if (key && ![...held.values()].includes(key)) key.classList.remove('pressed');
+    }
+  }
+  document.addEventListener('touchend', lift, true);
+  document.addEventListener('touchcancel', lift, true);
+  // A finger held on a key is not asking for the page's menu.
+  document.addEventListener('contextmenu', (event) => { if (held.size) event.preventDefault(); }, true);
+
+  // Each face's measures as first drawn: its size, and the rounded
+  // rectangle's and the sheen's places in it.
+  const drawn = new WeakMap();
+  const numbers = (element, names) => names.map((name) => Number(element.getAttribute(name)));
+  function set(element, values) {
+    for (const [name, value] of Object.entries(values)) element.setAttribute(name, value);
+  }
+
+  function fitFace(key) {
+    const face = key.querySelector('.face');
+    if (!face) return;
+    const rect = face.querySelector('rect');
+    const sheen = face.querySelector('line');
+    if (!drawn.has(face)) {
+      drawn.set(face, { size: numbers(face, ['width', 'height']), rect: numbers(rect, ['x', 'y', 'width', 'height']),
+                        sheen: numbers(sheen, ['x1', 'y1', 'x2', 'y2']) });
+    }
+    const { size: [width, height], rect: [x, y, w, h], sheen: [x1, y1, x2, y2] } = drawn.get(face);
+    const keyWidth = key.clientWidth;
+    const keyHeight = key.clientHeight;
+    // The margins, in the face's own units, that widen it to the key's shape.
+    let dx = 0;
+    let dy = 0;
+    let shown = [width, height];
+    if (upright.matches && keyWidth > 0 && keyHeight > 0) {
+      const scale = Math.min(keyWidth / width, keyHeight / height);
+      dx = (keyWidth / scale - width) / 2;
+      dy = (keyHeight / scale - height) / 2;
+      shown = [keyWidth, keyHeight];
+    }
+    set(face, { width: shown[0], height: shown[1], viewBox: `${-dx} ${-dy} ${width + 2 * dx} ${height + 2 * dy}` });
+    set(rect, { x: x - dx, y: y - dy, width: w + 2 * dx, height: h + 2 * dy });
+    set(sheen, { x1: x1 - dx, y1: y1 - dy, x2: x2 + dx, y2: y2 - dy });
+  }
+
+  const resized = new ResizeObserver((entries) => entries.forEach((entry) => fitFace(entry.target)));
+  const watch = () => client.querySelectorAll('.key').forEach((key) => resized.observe(key));
+  new MutationObserver(watch).observe(client, { childList: true });
+  watch();
+  upright.addEventListener('change', () => client.querySelectorAll('.key').forEach(fitFace));
+})();
