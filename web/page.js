@@ -85,7 +85,8 @@
   function show() {
     labels.forEach((label, i) => {
       const caption = engine.caption(i + 1);
-      if (label.textContent !== caption) label.textContent = caption;
+      const shown = label.firstElementChild;
+      if (shown.textContent !== caption) shown.textContent = caption;
       const name = speech.displayName(i + 1, caption);
       if (label.ariaLabel !== name) label.ariaLabel = name;
     });

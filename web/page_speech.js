@@ -86,11 +86,14 @@ self.orvaneSpeech = function (words, say, echo) {
   }
 
   // Each saying is a new line in the live region, so that a screen reader
-  // reads it even when it is the same words as the last.
+  // reads it even when it is the same words as the last. Once said it goes,
+  // so that reading the page later does not come upon an old echo.
+  const SAID_MS = 3000;
   function tell(text) {
     const line = document.createElement('p');
     line.textContent = text;
     echo.replaceChildren(line);
+    setTimeout(() => line.remove(), SAID_MS);
   }
 
   let waiting = [];
