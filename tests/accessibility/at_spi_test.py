@@ -319,6 +319,10 @@ PAGE_STEPS = [
     ("key", "Return", ("The expression is incomplete.",)),
     ("type", "2(", ("times open parenthesis",)),
     ("key", "Escape", ("cleared",)),
+    ("key", "Tab", ("digit 0 push button",)),
+    # Browse mode, from the top: the hint, the menu bar, then the displays.
+    ("key", "Insert+a", ("Browse mode",)),
+    ("key", "ctrl+Home Down Down Down", ("No answer.",)),
 ]
 
 JAPANESE_CHARACTER = re.compile(r"[\u3000-\u30ff\u4e00-\u9fff\uff00-\uffef]")
