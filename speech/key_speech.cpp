@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QCoreApplication>
+#include <algorithm>
+#include <string_view>
 
 #include "speech/face_button_accessible.h"
 #include "speech/spoken_captions.h"
@@ -40,12 +42,16 @@ void KeySpeech::CaptionShown(Label label, const QString& caption) {
 
 QString KeySpeech::AnswerSentence() const {
     const QString& caption = Shown(Label::Answer);
-    const QString spoken = SpokenCaption(Label::Answer, caption);
-    if (spoken == SpokenSymbols(caption)) {
-        return Tr(kSpokenPhrases.answer).arg(spoken);
+    const auto fixed = std::find_if(kFixedCaptions.begin(), kFixedCaptions.end(), [&](const FixedCaption& f) {
+        return f.label == Label::Answer && caption == QString::fromUtf16(f.shown);
+    });
+    if (fixed == kFixedCaptions.end() && !caption.isEmpty()) {
+        return Tr(kSpokenPhrases.answer).arg(SpokenSymbols(caption));
     }
-    if (spoken.endsWith(u'.')) return spoken;  // a message
-    return Tr(kSpokenPhrases.noAnswer);
+    // The messages' English sources are sentences, the idle caption's is
+    // not; their translations need not end so.
+    const bool message = fixed != kFixedCaptions.end() && std::string_view(fixed->spoken).ends_with('.');
+    return message ? Tr(fixed->spoken) : Tr(kSpokenPhrases.noAnswer);
 }
 
 void KeySpeech::Follow(KeyAction action, const std::function<void()>& run) {

@@ -300,6 +300,8 @@ ORCA_STEPS = [
     ("press", "Command25", "memory 1, 14", "メモリ1、14"),
     ("type", "+", "plus", "プラス"),
     ("key", "Return", "The expression is incomplete.", "式が不完全です"),
+    # Where am I: the message as it is, not as an answer.
+    ("key", "KP_Enter", "answer. The expression is incomplete.", "表示します。 式が不完全です"),
     ("type", "7/8-9*2", ("divided by", "minus", "times"), ("わる", "マイナス", "かける")),
     # Typed with no delay at all, then evaluated: the answer is never lost.
     ("fast", "12+34*56-78+90*12-37+45*6-8+9", "3152", "3152"),
