@@ -266,7 +266,12 @@ def main():
     for name in ("orvane.js", "orvane.wasm"):
         shutil.copy(module / name, out / name)
     page = (web / "index.html").read_text(encoding="utf-8").replace("@VERSION@", args.version)
-    keys, rules = keypad(json.loads(pathlib.Path(args.tables).read_text(encoding="utf-8")))
+    tables = json.loads(pathlib.Path(args.tables).read_text(encoding="utf-8"))
+    keys, rules = keypad(tables)
+    # The displays show the engine's start-up captions from the first paint.
+    for number, caption in enumerate(tables["captions"], 1):
+        page = re.sub(f'(<div id="Label{number}"[^>]*>)[^<]*(</div>)',
+                      lambda tags: tags[1] + escape(caption) + tags[2], page)
     # The style sheets are in the page, saving the first paint a request,
     # under a policy that names them by their hashes.
     styles = {"STYLE": (web / "page.css").read_text(encoding="utf-8") +

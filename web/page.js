@@ -26,12 +26,13 @@
   })();
   const say = (source) => texts[source] || source;
 
-  // An element whose only words are an English name is marked English, so
-  // that it is not read with the page's Japanese voice.
+  // An element named in English that shows no Japanese text is marked
+  // English, so that it is not read with the page's Japanese voice.
+  const JAPANESE = /[\u3000-\u9fff\uff00-\uffef]/;
   function describe(element, name, description) {
     if (name) element.setAttribute('aria-label', say(name));
     if (description) element.setAttribute('aria-description', say(description));
-    if (name && !texts[name] && !element.textContent.trim()) element.lang = 'en';
+    if (name && !texts[name] && !JAPANESE.test(element.textContent)) element.lang = 'en';
   }
   for (const element of document.querySelectorAll('[data-speech]')) {
     const [name, description] = element.dataset.speech.split('|');

@@ -1,11 +1,15 @@
-// Prints the button table and the faces as JSON, for the page's build to
-// write the keypad into the page itself: the keys are drawn at the first
-// paint, before the engine module has loaded, from the tables the desktop uses.
+// Prints the button table, the faces and the displays' start-up captions as
+// JSON, for the page's build to write the keypad and displays into the page
+// itself: they are drawn at the first paint, before the engine module has
+// loaded, from the tables and the engine the desktop uses.
+#include <array>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
 #include "assets/face_pictures.h"
+#include "entry/calculator.h"
+#include "entry/utf8.h"
 #include "tables/button_descriptions.h"
 #include "tables/button_table.h"
 
@@ -105,10 +109,39 @@ std::string FacesAsJson() {
     return out + "]}";
 }
 
+// The four captions as the engine's start-up leaves them.
+class StartCaptions : public DisplaySink {
+public:
+    void ShowCaption(Label label, const std::u16string& caption) override {
+        captions_[static_cast<std::size_t>(label) - 1] = ToUtf8(caption);
+    }
+    void PutOnClipboard(const std::u16string&) override {}
+
+    std::string AsJson() const {
+        std::string out = "[";
+        for (const std::string& caption : captions_) {
+            if (out.size() > 1) out += ',';
+            AppendJsonString(out, caption);
+        }
+        return out + "]";
+    }
+
+private:
+    std::array<std::string, 4> captions_;
+};
+
+std::string StartCaptionsAsJson() {
+    StartCaptions sink;
+    Calculator calculator(sink);
+    calculator.Form_Load();
+    return sink.AsJson();
+}
+
 }  // namespace
 }  // namespace orvane
 
 int main() {
-    const std::string json = "{\"buttons\":" + orvane::ButtonsAsJson() + ",\"faces\":" + orvane::FacesAsJson() + "}";
+    const std::string json = "{\"buttons\":" + orvane::ButtonsAsJson() + ",\"faces\":" + orvane::FacesAsJson() +
+                             ",\"captions\":" + orvane::StartCaptionsAsJson() + "}";
     std::puts(json.c_str());
 }
