@@ -91,6 +91,13 @@
     const number = Number(key.id.slice('Command'.length));
     key.addEventListener('click', () => act(() => engine.press(number)));
   }
+  // A layout that types ^ with a dead key reports "Dead"; its layout map
+  // says which key that is, where the browser offers one.
+  let layout = null;
+  if (navigator.keyboard && navigator.keyboard.getLayoutMap) {
+    navigator.keyboard.getLayoutMap().then((map) => { layout = map; }, () => {});
+  }
+
   keepFocus();
   const menus = setUpMenus();
   setUpKeys(menus);
