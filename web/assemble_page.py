@@ -263,20 +263,27 @@ def main():
     out.mkdir(parents=True)
     for name in ("page.js", "page_speech.js", "touch.js"):
         shutil.copy(web / name, out / name)
-    (out / "touch.css").write_text(touch_css((web / "touch.css").read_text(encoding="utf-8"),
-                                             pathlib.Path(args.touch_layout)), encoding="utf-8")
     for name in ("orvane.js", "orvane.wasm"):
         shutil.copy(module / name, out / name)
     page = (web / "index.html").read_text(encoding="utf-8").replace("@VERSION@", args.version)
     tables = json.loads(pathlib.Path(args.tables).read_text(encoding="utf-8"))
     keys, rules = keypad(tables)
-    # The style sheet is in the page, saving the first paint a request.
-    style = ((web / "page.css").read_text(encoding="utf-8") +
-             "\n/* Where the displays and keys are, from the tables. */\n" +
-             "\n".join(rules + display_rules(page)) + "\n")
-    style_hash = "sha256-" + base64.b64encode(hashlib.sha256(style.encode()).digest()).decode()
-    page = page.replace("<!--@KEYPAD@-->", keys).replace("@STYLE_HASH@", style_hash)
-    (out / "index.html").write_text(page.replace("@STYLE@", style), encoding="utf-8")
+    # The displays show the engine's start-up captions from the first paint.
+    for number, caption in enumerate(tables["captions"], 1):
+        page = re.sub(f'(<div id="Label{number}"[^>]*><span[^>]*>)[^<]*(</span>)',
+                      lambda tags: tags[1] + escape(caption) + tags[2], page)
+    # The style sheets are in the page, saving the first paint a request,
+    # under a policy that names them by their hashes.
+    styles = {"STYLE": (web / "page.css").read_text(encoding="utf-8") +
+              "\n/* Where the displays and keys are, from the tables. */\n" +
+              "\n".join(rules + display_rules(page)) + "\n",
+              "TOUCH_STYLE": touch_css((web / "touch.css").read_text(encoding="utf-8"),
+                                       pathlib.Path(args.touch_layout))}
+    page = page.replace("<!--@KEYPAD@-->", keys)
+    for name, style in styles.items():
+        digest = base64.b64encode(hashlib.sha256(style.encode()).digest()).decode()
+        page = page.replace(f"@{name}_HASH@", "sha256-" + digest).replace(f"@{name}@", style)
+    (out / "index.html").write_text(page, encoding="utf-8")
     texts = json.dumps({"ja": translations(args.translations)}, ensure_ascii=False,
                        separators=(",", ":"), sort_keys=True)
     words = json.dumps(tables["speech"], ensure_ascii=False, separators=(",", ":"))

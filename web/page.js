@@ -27,20 +27,22 @@
   const say = (source) => texts[source] || source;
   const speech = self.orvaneSpeech(self.orvaneWords, say, document.getElementById('echo'));
 
-  // An element whose only words are an English name is marked English, so
-  // that it is not read with the page's Japanese voice; so are the displays,
-  // the key echo and the hint when the page speaks English.
-  const english = !Object.keys(texts).length;
+  // An element named in English that shows no Japanese text is marked
+  // English, so that it is not read with the page's Japanese voice.
+  const JAPANESE = /[\u3000-\u9fff\uff00-\uffef]/;
   function describe(element, name, description) {
     if (name) element.setAttribute('aria-label', element.matches('.key') ? speech.keyName(name) : say(name));
     if (description) element.setAttribute('aria-description', say(description));
-    if (name && !texts[name] && !element.textContent.trim()) element.lang = 'en';
+    if (name && !texts[name] && !JAPANESE.test(element.textContent)) element.lang = 'en';
   }
   for (const element of document.querySelectorAll('[data-speech]')) {
     const [name, description] = element.dataset.speech.split('|');
     describe(element, name, description);
     if (element.tagName === 'IMG') element.alt = say(name);
   }
+  // So are the hint, the key echo and the displays, which are read by their
+  // names, when the page speaks English.
+  const english = !Object.keys(texts).length;
   const hint = document.getElementById('hint');
   hint.textContent = speech.hint;
   for (const element of [hint, document.getElementById('echo'), ...document.querySelectorAll('.display')]) {
@@ -101,6 +103,13 @@
     const number = Number(key.id.slice('Command'.length));
     key.addEventListener('click', () => act(() => follow(engine.buttonAction(number), () => engine.press(number))));
   }
+  // A layout that types ^ with a dead key reports "Dead"; its layout map
+  // says which key that is, where the browser offers one.
+  let layout = null;
+  if (navigator.keyboard && navigator.keyboard.getLayoutMap) {
+    navigator.keyboard.getLayoutMap().then((map) => { layout = map; }, () => {});
+  }
+
   keepFocus();
   const menus = setUpMenus();
   setUpKeys(menus);

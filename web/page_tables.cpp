@@ -1,12 +1,16 @@
-// Prints the button table and the faces as JSON, for the page's build to
-// write the keypad into the page itself: the keys are drawn at the first
-// paint, before the engine module has loaded, from the tables the desktop uses.
+// Prints the button table, the faces and the displays' start-up captions as
+// JSON, for the page's build to write the keypad and displays into the page
+// itself: they are drawn at the first paint, before the engine module has
+// loaded, from the tables and the engine the desktop uses.
+#include <array>
 #include <cstdio>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "assets/face_pictures.h"
+#include "entry/calculator.h"
+#include "entry/utf8.h"
 #include "tables/button_descriptions.h"
 #include "tables/button_table.h"
 #include "tables/spoken_phrases.h"
@@ -64,31 +68,13 @@ std::string ButtonsAsJson() {
     return out + "]";
 }
 
-// UTF-8 of a caption or sign; the tables hold no character beyond the BMP.
-std::string Utf8(std::u16string_view text) {
-    std::string out;
-    for (char16_t c : text) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
 // The words the page's voice uses, English sources as the desktop has
 // them; the page translates them with the desktop's translations.
 std::string SpeechAsJson() {
     std::string out = "{\"symbols\":{";
     for (const SpokenSymbol& symbol : kSpokenSymbols) {
         if (out.back() != '{') out += ',';
-        AppendJsonString(out, Utf8(std::u16string(1, symbol.symbol)));
+        AppendJsonString(out, ToUtf8(std::u16string(1, symbol.symbol)));
         out += ':';
         AppendJsonString(out, symbol.word);
     }
@@ -96,7 +82,7 @@ std::string SpeechAsJson() {
     for (const FixedCaption& caption : kFixedCaptions) {
         if (out.back() != '[') out += ',';
         out += "{\"label\":" + std::to_string(static_cast<int>(caption.label)) + ",\"shown\":";
-        AppendJsonString(out, Utf8(caption.shown));
+        AppendJsonString(out, ToUtf8(caption.shown));
         out += ",\"spoken\":";
         AppendJsonString(out, caption.spoken);
         out += '}';
@@ -175,11 +161,40 @@ std::string FacesAsJson() {
     return out + "]}";
 }
 
+// The four captions as the engine's start-up leaves them.
+class StartCaptions : public DisplaySink {
+public:
+    void ShowCaption(Label label, const std::u16string& caption) override {
+        captions_[static_cast<std::size_t>(label) - 1] = ToUtf8(caption);
+    }
+    void PutOnClipboard(const std::u16string&) override {}
+
+    std::string AsJson() const {
+        std::string out = "[";
+        for (const std::string& caption : captions_) {
+            if (out.size() > 1) out += ',';
+            AppendJsonString(out, caption);
+        }
+        return out + "]";
+    }
+
+private:
+    std::array<std::string, 4> captions_;
+};
+
+std::string StartCaptionsAsJson() {
+    StartCaptions sink;
+    Calculator calculator(sink);
+    calculator.Form_Load();
+    return sink.AsJson();
+}
+
 }  // namespace
 }  // namespace orvane
 
 int main() {
     const std::string json = "{\"buttons\":" + orvane::ButtonsAsJson() + ",\"faces\":" + orvane::FacesAsJson() +
+                             ",\"captions\":" + orvane::StartCaptionsAsJson() +
                              ",\"speech\":" + orvane::SpeechAsJson() + "}";
     std::puts(json.c_str());
 }
