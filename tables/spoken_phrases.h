@@ -50,8 +50,7 @@ struct SpokenPhrases {
     const char* digit = QT_TRANSLATE_NOOP("Orvane", "digit %1");
     // The page's line for screen-reader users, who may not expect a web
     // page to take their keys as they type.
-    const char* hint = QT_TRANSLATE_NOOP(
-        "Orvane", "With a screen reader: type the expression straight in; Tab moves through the keys.");
+    const char* hint = QT_TRANSLATE_NOOP("Orvane", "Screen readers: just type; Tab moves through the keys.");
 };
 
 inline constexpr SpokenPhrases kSpokenPhrases;

@@ -484,8 +484,8 @@
         <translation>%1。%2。</translation>
     </message>
     <message>
-        <source>With a screen reader: type the expression straight in; Tab moves through the keys.</source>
-        <translation>スクリーンリーダーをお使いの方へ：式はそのまま入力できます。Tab キーでボタンを移動します。</translation>
+        <source>Screen readers: just type; Tab moves through the keys.</source>
+        <translation>スクリーンリーダー：そのまま入力できます。Tab でキーを移動します。</translation>
     </message>
     <message>
         <source>digit %1</source>
