@@ -313,18 +313,19 @@ ORCA_STEPS = [
 ]
 
 # The page, typed into straight after it loads with no screen-reader
-# command first, in an English session: (step, argument, what Orca says).
+# command first, in an English session and for a Japanese browser:
+# (step, argument, what Orca says in English, in Japanese).
 PAGE_STEPS = [
-    ("type", "2+3*4", ("plus", "times")),
-    ("key", "Return", ("14",)),
-    ("type", "+", ("plus",)),
-    ("key", "Return", ("The expression is incomplete.",)),
-    ("type", "2(", ("times open parenthesis",)),
-    ("key", "Escape", ("cleared",)),
-    ("key", "Tab", ("digit 0 push button",)),
+    ("type", "2+3*4", ("plus", "times"), ("プラス", "かける")),
+    ("key", "Return", ("14",), ("14",)),
+    ("type", "+", ("plus",), ("プラス",)),
+    ("key", "Return", ("The expression is incomplete.",), ("式が不完全です",)),
+    ("type", "2(", ("times open parenthesis",), ("かける 開き括弧",)),
+    ("key", "Escape", ("cleared",), ("クリア",)),
+    ("key", "Tab", ("digit 0 push button",), ("数字 0",)),
     # Browse mode, from the top: the hint, the menu bar, then the displays.
-    ("key", "Insert+a", ("Browse mode",)),
-    ("key", "ctrl+Home Down Down Down", ("No answer.",)),
+    ("key", "Insert+a", ("Browse mode",), ("Browse mode",)),
+    ("key", "ctrl+Home Down Down Down", ("No answer.",), ("答えはまだありません。",)),
 ]
 
 JAPANESE_CHARACTER = re.compile(r"[\u3000-\u30ff\u4e00-\u9fff\uff00-\uffef]")
@@ -396,52 +397,63 @@ def keyboard(session, clock, how, what):
                    env=session.env, timeout=clock.left(10), check=False)
 
 
-def check_page(session, clock, page):
-    """The built page in Chromium, with Orca in an English session."""
+def check_page(session, clock, page, locale_path):
+    """The built page in Chromium with Orca, in an English session and for
+    a browser that asks for Japanese."""
     if not check(page and os.path.isfile(os.path.join(page, "index.html")),
                  f"the page is not built in {page!r}: `make web` builds it"):
         return
-    from cdp import CHROMIUM_FLAGS
     from serve import make_server
     server = make_server(page)
     threading.Thread(target=server.serve_forever, daemon=True).start()
+    japanese = {"LANG": "ja_JP.UTF-8", **({"LOCPATH": locale_path} if locale_path else {})}
+    try:
+        for row, env, flags, language in (("English", {"LANG": "C.UTF-8"}, [], ENGLISH),
+                                          ("Japanese", japanese, ["--accept-lang=ja"], JAPANESE)):
+            with session.orca(dict(session.env, **env), clock.left(60)) as log:
+                if check(log.wait_for_speech(lambda s: True, clock.left(60)), f"page, {row}: Orca did not start"):
+                    check_page_session(session, clock, log, f"http://127.0.0.1:{server.server_port}/",
+                                       f"page, {row}", dict(session.env, **env), flags, language)
+    finally:
+        server.shutdown()
+        server.server_close()
+
+
+def check_page_session(session, clock, log, url, row, env, flags, language):
+    from cdp import CHROMIUM_FLAGS
     # Chromium's offer to translate the Japanese page would take the focus.
     profile = tempfile.mkdtemp(dir=session.dir)
     os.makedirs(os.path.join(profile, "Default"))
     with open(os.path.join(profile, "Default", "Preferences"), "w", encoding="utf-8") as f:
         f.write('{"translate": {"enabled": false}}')
-    flags = [f for f in CHROMIUM_FLAGS if f != "--headless"] + [
+    flags = [f for f in CHROMIUM_FLAGS if f != "--headless"] + flags + [
         "--force-renderer-accessibility", f"--user-data-dir={profile}"]
-    env = dict(session.env, LANG="C.UTF-8")
+    browser = session.start(["/usr/bin/chromium", *flags, url], env=env,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        with session.orca(env, clock.left(60)) as log:
-            if not check(log.wait_for_speech(lambda s: True, clock.left(60)), "page: Orca did not start"):
-                return
-            browser = session.start(["/usr/bin/chromium", *flags, f"http://127.0.0.1:{server.server_port}/"],
-                                    env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            windows = session.find_window(browser.pid, "Orvane", clock.left(30))
-            if not check(windows, "page: Chromium's window never appeared"):
-                return
-            subprocess.run(["xdotool", "windowfocus", "--sync", windows[-1]], env=session.env,
-                           timeout=clock.left(10), check=False)
-            start = len(log.spoken())
-            # Orca tells the focused key, or only its mode when the focus came first.
-            check(log.wait_for_speech(lambda s: s.startswith("equals push button") or s == "Focus mode",
-                                      clock.left(30)),
-                  f"page: Orca did not take the focused evaluate key; it said {log.spoken()}")
-            for how, what, wanted in PAGE_STEPS:
-                before = len(log.spoken())
-                keyboard(session, clock, how, what)
-                check(pump_until(lambda: said_in_order(log.spoken()[before:], wanted), clock.left(10)),
-                      f"page: after {how} {what!r} Orca did not say {wanted}; it said {log.spoken()[before:]}")
-            spoken = log.spoken()[start:]
-            print("Orca said on the page:", spoken, flush=True)
+        windows = session.find_window(browser.pid, "Orvane", clock.left(30))
+        if not check(windows, f"{row}: Chromium's window never appeared"):
+            return
+        subprocess.run(["xdotool", "windowfocus", "--sync", windows[-1]], env=session.env,
+                       timeout=clock.left(10), check=False)
+        start = len(log.spoken())
+        # Orca tells the focused key, or only its mode when the focus came first.
+        check(log.wait_for_speech(lambda s: s.startswith(WORDS[0][2 + language]) or s == "Focus mode",
+                                  clock.left(30)),
+              f"{row}: Orca did not take the focused evaluate key; it said {log.spoken()}")
+        for how, what, *heard in PAGE_STEPS:
+            before = len(log.spoken())
+            keyboard(session, clock, how, what)
+            check(pump_until(lambda: said_in_order(log.spoken()[before:], heard[language]), clock.left(10)),
+                  f"{row}: after {how} {what!r} Orca did not say {heard[language]}; "
+                  f"it said {log.spoken()[before:]}")
+        spoken = log.spoken()[start:]
+        print(f"Orca said on the {row}:", spoken, flush=True)
+        if language == ENGLISH:
             check(not any(JAPANESE_CHARACTER.search(s) for s in spoken),
-                  f"page: Orca was given Japanese text in an English session: {spoken}")
-            stop(browser)
+                  f"{row}: Orca was given Japanese text in an English session: {spoken}")
     finally:
-        server.shutdown()
-        server.server_close()
+        stop(browser)
 
 
 def said_in_order(lines, texts):
@@ -489,7 +501,7 @@ def main():
             check_sequences(pyatspi, session, orvane, clock)
             check_without_bus(session, orvane, clock)
             check_orca(pyatspi, session, orvane, clock, locale_path)
-            check_page(session, clock, args.page)
+            check_page(session, clock, args.page, locale_path)
     except SetupError as error:
         print("SKIP:", error)
         return SKIP
