@@ -431,16 +431,26 @@ def check_page_session(session, clock, log, url, row, env, flags, language):
     browser = session.start(["/usr/bin/chromium", *flags, url], env=env,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        windows = session.find_window(browser.pid, "Orvane", clock.left(30))
+        # A search that a window vanishing at the browser's start broke is
+        # tried again.
+        windows = pump_until(lambda: browser.poll() is None and
+                             session.find_window(browser.pid, "Orvane", clock.left(5)), clock.left(30))
         if not check(windows, f"{row}: Chromium's window never appeared"):
             return
         subprocess.run(["xdotool", "windowfocus", "--sync", windows[-1]], env=session.env,
                        timeout=clock.left(10), check=False)
         start = len(log.spoken())
-        # Orca tells the focused key, or only its mode when the focus came first.
+        # Orca tells the focused key, or only its mode when the focus came
+        # first; typing starts once it has told of the page's loading too.
         check(log.wait_for_speech(lambda s: s.startswith(WORDS[0][2 + language]) or s == "Focus mode",
                                   clock.left(30)),
               f"{row}: Orca did not take the focused evaluate key; it said {log.spoken()}")
+        heard = [len(log.spoken()), time.monotonic()]
+        def quiet():
+            if len(log.spoken()) != heard[0]:
+                heard[:] = [len(log.spoken()), time.monotonic()]
+            return time.monotonic() - heard[1] > 1
+        pump_until(quiet, clock.left(10))
         for how, what, *heard in PAGE_STEPS:
             before = len(log.spoken())
             keyboard(session, clock, how, what)
