@@ -48,7 +48,9 @@
 
   function fitFace(key) {
     const face = key.querySelector('.face');
-    if (!face) return;
+    // A face never refitted is already drawn for the desktop's layout: the
+    // first frame is spared a layout forced by every key.
+    if (!face || (!upright.matches && !drawn.has(face))) return;
     const rect = face.querySelector('rect');
     const sheen = face.querySelector('line');
     if (!drawn.has(face)) {
