@@ -42,15 +42,17 @@ void KeySpeech::CaptionShown(Label label, const QString& caption) {
 
 QString KeySpeech::AnswerSentence() const {
     const QString& caption = Shown(Label::Answer);
-    const auto fixed = std::find_if(kFixedCaptions.begin(), kFixedCaptions.end(), [&](const FixedCaption& f) {
-        return f.label == Label::Answer && caption == QString::fromUtf16(f.shown);
-    });
+    const auto fixed =
+        std::find_if(kFixedCaptions.begin(), kFixedCaptions.end(), [&](const FixedCaption& f) {
+            return f.label == Label::Answer && caption == QString::fromUtf16(f.shown);
+        });
     if (fixed == kFixedCaptions.end() && !caption.isEmpty()) {
         return Tr(kSpokenPhrases.answer).arg(SpokenSymbols(caption));
     }
     // The messages' English sources are sentences, the idle caption's is
     // not; their translations need not end so.
-    const bool message = fixed != kFixedCaptions.end() && std::string_view(fixed->spoken).ends_with('.');
+    const bool message =
+        fixed != kFixedCaptions.end() && std::string_view(fixed->spoken).ends_with('.');
     return message ? Tr(fixed->spoken) : Tr(kSpokenPhrases.noAnswer);
 }
 
@@ -118,8 +120,7 @@ QString KeySpeech::Describe(KeyAction action, const QString& expressionBefore) c
         return SpokenSymbols(added);
     }
     if (before.startsWith(after)) {
-        return Tr(kSpokenPhrases.deleted)
-            .arg(SpokenSymbols(before.mid(after.size())));
+        return Tr(kSpokenPhrases.deleted).arg(SpokenSymbols(before.mid(after.size())));
     }
     return SpokenCaption(Label::Expression, Shown(Label::Expression));
 }

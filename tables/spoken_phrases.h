@@ -26,9 +26,12 @@ inline constexpr char16_t kIdleExpression[] = u"式";
 inline constexpr std::array<FixedCaption, 7> kFixedCaptions = {{
     {Label::Expression, kIdleExpression, QT_TRANSLATE_NOOP("Orvane", "expression")},
     {Label::Answer, u"＝", QT_TRANSLATE_NOOP("Orvane", "no answer")},
-    {Label::Answer, u"括弧の数があいません。", QT_TRANSLATE_NOOP("Orvane", "The parentheses do not balance.")},
-    {Label::Answer, u"式が不完全です", QT_TRANSLATE_NOOP("Orvane", "The expression is incomplete.")},
-    {Label::Answer, u"数値が正しくありません", QT_TRANSLATE_NOOP("Orvane", "The number is not valid.")},
+    {Label::Answer, u"括弧の数があいません。",
+     QT_TRANSLATE_NOOP("Orvane", "The parentheses do not balance.")},
+    {Label::Answer, u"式が不完全です",
+     QT_TRANSLATE_NOOP("Orvane", "The expression is incomplete.")},
+    {Label::Answer, u"数値が正しくありません",
+     QT_TRANSLATE_NOOP("Orvane", "The number is not valid.")},
     {Label::Memory1, u"Memory 1", QT_TRANSLATE_NOOP("Orvane", "memory 1")},
     {Label::Memory2, u"Memory 2", QT_TRANSLATE_NOOP("Orvane", "memory 2")},
 }};
@@ -50,7 +53,8 @@ struct SpokenPhrases {
     const char* digit = QT_TRANSLATE_NOOP("Orvane", "digit %1");
     // The page's line for screen-reader users, who may not expect a web
     // page to take their keys as they type.
-    const char* hint = QT_TRANSLATE_NOOP("Orvane", "Screen readers: just type; Tab moves through the keys.");
+    const char* hint =
+        QT_TRANSLATE_NOOP("Orvane", "Screen readers: just type; Tab moves through the keys.");
 };
 
 inline constexpr SpokenPhrases kSpokenPhrases;

@@ -87,7 +87,8 @@ int orvane_button_action(int number) {
     return static_cast<int>(button ? button->action : KeyAction::None);
 }
 int orvane_key_action(int keyCode, int mask) {
-    return static_cast<int>(LookUpKey(static_cast<std::int16_t>(keyCode), static_cast<std::int16_t>(mask)));
+    return static_cast<int>(
+        LookUpKey(static_cast<std::int16_t>(keyCode), static_cast<std::int16_t>(mask)));
 }
 
 // The key-table code of a KeyboardEvent.key held with `mask` (1 Shift,

@@ -88,18 +88,31 @@ std::string SpeechAsJson() {
         out += '}';
     }
     const SpokenPhrases& p = kSpokenPhrases;
-    const std::pair<const char*, const char*> phrases[] = {
-        {"empty", p.empty}, {"memory1", p.memory1}, {"memory2", p.memory2}, {"answer", p.answer},
-        {"noAnswer", p.noAnswer}, {"cleared", p.cleared}, {"refused", p.refused}, {"deleted", p.deleted},
-        {"memory1Cleared", p.memory1Cleared}, {"memory2Cleared", p.memory2Cleared}, {"digit", p.digit}, {"hint", p.hint}};
+    const std::pair<const char*, const char*> phrases[] = {{"empty", p.empty},
+                                                           {"memory1", p.memory1},
+                                                           {"memory2", p.memory2},
+                                                           {"answer", p.answer},
+                                                           {"noAnswer", p.noAnswer},
+                                                           {"cleared", p.cleared},
+                                                           {"refused", p.refused},
+                                                           {"deleted", p.deleted},
+                                                           {"memory1Cleared", p.memory1Cleared},
+                                                           {"memory2Cleared", p.memory2Cleared},
+                                                           {"digit", p.digit},
+                                                           {"hint", p.hint}};
     // The actions whose echo is not the text they typed, by the numbers the
     // engine module gives them.
     const std::pair<const char*, KeyAction> actions[] = {
-        {"evaluate", KeyAction::Evaluate}, {"clearAll", KeyAction::ClearAll},
-        {"storeMemory1", KeyAction::StoreMemory1}, {"storeMemory2", KeyAction::StoreMemory2},
-        {"recallMemory1", KeyAction::RecallMemory1}, {"recallMemory2", KeyAction::RecallMemory2},
-        {"clearMemory1", KeyAction::ClearMemory1}, {"clearMemory2", KeyAction::ClearMemory2},
-        {"copyExpression", KeyAction::CopyExpression}, {"copyAnswer", KeyAction::CopyAnswer},
+        {"evaluate", KeyAction::Evaluate},
+        {"clearAll", KeyAction::ClearAll},
+        {"storeMemory1", KeyAction::StoreMemory1},
+        {"storeMemory2", KeyAction::StoreMemory2},
+        {"recallMemory1", KeyAction::RecallMemory1},
+        {"recallMemory2", KeyAction::RecallMemory2},
+        {"clearMemory1", KeyAction::ClearMemory1},
+        {"clearMemory2", KeyAction::ClearMemory2},
+        {"copyExpression", KeyAction::CopyExpression},
+        {"copyAnswer", KeyAction::CopyAnswer},
         {"none", KeyAction::None}};
     out += "],\"actions\":{";
     for (const auto& [key, action] : actions) {
@@ -193,7 +206,8 @@ std::string StartCaptionsAsJson() {
 }  // namespace orvane
 
 int main() {
-    const std::string json = "{\"buttons\":" + orvane::ButtonsAsJson() + ",\"faces\":" + orvane::FacesAsJson() +
+    const std::string json = "{\"buttons\":" + orvane::ButtonsAsJson() +
+                             ",\"faces\":" + orvane::FacesAsJson() +
                              ",\"captions\":" + orvane::StartCaptionsAsJson() +
                              ",\"speech\":" + orvane::SpeechAsJson() + "}";
     std::puts(json.c_str());

@@ -312,9 +312,8 @@ ORCA_STEPS = [
     ("about", "menu 2", "version 1.1.", "バージョン 1.1."),
 ]
 
-# The page, typed into straight after it loads with no screen-reader
-# command first, in an English session and for a Japanese browser:
-# (step, argument, what Orca says in English, in Japanese).
+# The page typed into straight after it loads, with no screen-reader command
+# first: (step, argument, what Orca says in English, for a Japanese browser).
 PAGE_STEPS = [
     ("type", "2+3*4", ("plus", "times"), ("プラス", "かける")),
     ("key", "Return", ("14",), ("14",)),
@@ -431,8 +430,7 @@ def check_page_session(session, clock, log, url, row, env, flags, language):
     browser = session.start(["/usr/bin/chromium", *flags, url], env=env,
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        # A search that a window vanishing at the browser's start broke is
-        # tried again.
+        # Searched again when a window vanishing at the browser's start broke the search.
         windows = pump_until(lambda: browser.poll() is None and
                              session.find_window(browser.pid, "Orvane", clock.left(5)), clock.left(30))
         if not check(windows, f"{row}: Chromium's window never appeared"):
@@ -445,12 +443,10 @@ def check_page_session(session, clock, log, url, row, env, flags, language):
         check(log.wait_for_speech(lambda s: s.startswith(WORDS[0][2 + language]) or s == "Focus mode",
                                   clock.left(30)),
               f"{row}: Orca did not take the focused evaluate key; it said {log.spoken()}")
-        heard = [len(log.spoken()), time.monotonic()]
-        def quiet():
-            if len(log.spoken()) != heard[0]:
-                heard[:] = [len(log.spoken()), time.monotonic()]
-            return time.monotonic() - heard[1] > 1
-        pump_until(quiet, clock.left(10))
+        said = -1
+        while len(log.spoken()) != said and clock.left(10) > 1:  # until a second goes by unspoken
+            said = len(log.spoken())
+            time.sleep(1)
         for how, what, *heard in PAGE_STEPS:
             before = len(log.spoken())
             keyboard(session, clock, how, what)
