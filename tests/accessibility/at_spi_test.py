@@ -485,7 +485,7 @@ def said_in_order(lines, texts):
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("orvane")
-    parser.add_argument("--page", default="")
+    parser.add_argument("--page", help="the page `make web` built, to hear in Chromium too")
     args = parser.parse_args()
     orvane = os.path.abspath(args.orvane)
     clock = Clock(260)
@@ -507,7 +507,8 @@ def main():
             check_sequences(pyatspi, session, orvane, clock)
             check_without_bus(session, orvane, clock)
             check_orca(pyatspi, session, orvane, clock, locale_path)
-            check_page(session, clock, args.page, locale_path)
+            if args.page is not None:
+                check_page(session, clock, args.page, locale_path)
     except SetupError as error:
         print("SKIP:", error)
         return SKIP
