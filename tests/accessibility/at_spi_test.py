@@ -330,6 +330,14 @@ PAGE_STEPS = [
 JAPANESE_CHARACTER = re.compile(r"[\u3000-\u30ff\u4e00-\u9fff\uff00-\uffef]")
 
 
+def check_all_in_language(spoken, row, language):
+    """Prints what Orca said; in an English session none of it may be Japanese."""
+    print(f"Orca said in the {row}:", spoken, flush=True)
+    if language == ENGLISH:
+        check(not any(JAPANESE_CHARACTER.search(s) for s in spoken),
+              f"{row}: Orca was given Japanese text in an English session: {spoken}")
+
+
 def check_orca(pyatspi, session, orvane, clock, locale_path):
     japanese = {"LANG": "ja_JP.UTF-8"}
     if locale_path:
@@ -374,11 +382,7 @@ def check_orca_session(pyatspi, session, orvane, clock, log, row, env, language)
             wanted = heard[language] if isinstance(heard[language], tuple) else (heard[language],)
             check(pump_until(lambda: said_in_order(said(), wanted), clock.left(10)),
                   f"{row}: after {how} {what!r} Orca did not say {wanted}; it said {said()}")
-        spoken = log.spoken()[start:]
-        print(f"Orca said in the {row} session:", spoken, flush=True)
-        if language == ENGLISH:
-            check(not any(JAPANESE_CHARACTER.search(s) for s in spoken),
-                  f"{row}: Orca was given Japanese text: {spoken}")
+        check_all_in_language(log.spoken()[start:], f"{row} session", language)
         # Switch and voice users press through the action, in quick succession.
         window["Command2"].queryAction().doAction(0)
         for _ in range(2):
@@ -453,11 +457,7 @@ def check_page_session(session, clock, log, url, row, env, flags, language):
             check(pump_until(lambda: said_in_order(log.spoken()[before:], heard[language]), clock.left(10)),
                   f"{row}: after {how} {what!r} Orca did not say {heard[language]}; "
                   f"it said {log.spoken()[before:]}")
-        spoken = log.spoken()[start:]
-        print(f"Orca said on the {row}:", spoken, flush=True)
-        if language == ENGLISH:
-            check(not any(JAPANESE_CHARACTER.search(s) for s in spoken),
-                  f"{row}: Orca was given Japanese text in an English session: {spoken}")
+        check_all_in_language(log.spoken()[start:], row, language)
     finally:
         stop(browser)
 
