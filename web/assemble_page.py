@@ -107,35 +107,71 @@ def face_paints(data):
     return "".join(parts)
 
 
+def hundredths(value):
+    """A length in hundredths of a pixel, as few characters as SVG reads it."""
+    whole, part = divmod(abs(value), 100)
+    fraction = f".{part:02d}".rstrip("0") if part else ""
+    return ("-" if value < 0 else "") + (str(whole) if whole or not fraction else "") + fraction
+
+
 def short_path(path):
-    """A glyph's outline to a hundredth of a pixel, which no screen shows finer."""
-    return re.sub(r"\d+\.\d+", lambda number: f"{float(number[0]):.2f}".rstrip("0").rstrip("."), path)
+    """A glyph's outline to a hundredth of a pixel, which no screen shows finer,
+    written as moves from the last point: most of the page's bytes are these
+    outlines, and the fewer there are the sooner the keys are drawn."""
+    words = path.split()
+    commands, at, start, last = [], (0, 0), (0, 0), None
+    i = 0
+    while i < len(words):
+        command = words[i]
+        i += 1
+        if command == "Z":
+            commands.append("z")
+            at, last = start, "z"
+            continue
+        count = {"M": 1, "L": 1, "C": 3}[command]
+        points = [(round(float(words[i + 2 * k]) * 100), round(float(words[i + 2 * k + 1]) * 100))
+                  for k in range(count)]
+        i += 2 * count
+        moves = [coordinate - origin for point in points for coordinate, origin in zip(point, at)]
+        name = command.lower()
+        if name == "l" and moves[1] == 0:
+            name, moves = "h", moves[:1]
+        elif name == "l" and moves[0] == 0:
+            name, moves = "v", moves[1:]
+        text = " ".join(map(hundredths, moves))
+        commands.append((name if name != last or name == "m" else " ") + text)
+        at, last = points[-1], name
+        if command == "M":
+            start = at
+    return "".join(commands).replace(" -", "-")
 
 
 def face(picture, data, greyed):
     """A face as the desktop paints it: the rounded picture in its family's
-    gradient with its border and sheen, then the glyph's shadow, outline and fill."""
+    gradient with its border and sheen, then the glyph's shadow, outline and fill.
+    The glyph is written out each time it is drawn: a <use> would cost the
+    first frame a shadow tree to style per glyph."""
     paint = data["families"][picture["family"]]
     width, height = picture["width"], picture["height"]
     inset = data["border"] / 2
+    outline = short_path(picture["path"])
     rule = "evenodd" if picture["evenOdd"] else "nonzero"
-    glyph = f"glyph{picture['button']}"
     parts = [element("svg", class_="face", width=width, height=height, viewBox=f"0 0 {width} {height}",
-                     aria_hidden="true"),
-             element("defs") + element("path", id=glyph, d=short_path(picture["path"])) + "</path></defs>",
-             element("g", filter="url(#unavailable)" if greyed else None),
-             element("rect", x=inset, y=inset, width=width - 2 * inset, height=height - 2 * inset,
-                     rx=data["corner"], fill=f"url(#family{picture['family']})", stroke=paint["border"],
-                     stroke_width=data["border"]) + "</rect>",
-             element("line", x1=data["sheenInset"], y1=data["sheenY"], x2=width - data["sheenInset"],
-                     y2=data["sheenY"], stroke=data["sheen"], stroke_width=data["sheenWidth"]) + "</line>"]
+                     aria_hidden="true")]
+    if greyed:
+        parts.append(element("g", filter="url(#unavailable)"))
+    parts += [element("rect", x=inset, y=inset, width=width - 2 * inset, height=height - 2 * inset,
+                      rx=data["corner"], fill=f"url(#family{picture['family']})", stroke=paint["border"],
+                      stroke_width=data["border"]) + "</rect>",
+              element("line", x1=data["sheenInset"], y1=data["sheenY"], x2=width - data["sheenInset"],
+                      y2=data["sheenY"], stroke=data["sheen"], stroke_width=data["sheenWidth"]) + "</line>"]
     if paint["shadow"]:
         offset = data["shadowOffset"]
-        parts.append(element("use", href="#" + glyph, fill=paint["shadow"], fill_rule=rule,
-                             transform=f"translate({offset} {offset})") + "</use>")
-    outline = {"stroke": paint["outline"], "stroke_width": data["outlineWidth"]} if paint["outline"] else {}
-    parts.append(element("use", href="#" + glyph, fill=paint["glyph"], fill_rule=rule, **outline) + "</use>")
-    return "".join(parts) + "</g></svg>"
+        parts.append(element("path", d=outline, fill=paint["shadow"], fill_rule=rule,
+                             transform=f"translate({offset} {offset})") + "</path>")
+    stroke = {"stroke": paint["outline"], "stroke_width": data["outlineWidth"]} if paint["outline"] else {}
+    parts.append(element("path", d=outline, fill=paint["glyph"], fill_rule=rule, **stroke) + "</path>")
+    return "".join(parts) + ("</g>" if greyed else "") + "</svg>"
 
 
 def keypad(tables):

@@ -75,9 +75,19 @@
     set(sheen, { x1: x1 - dx, y1: y1 - dy, x2: x2 + dx, y2: y2 - dy });
   }
 
+  // Keys change size only in the upright layout, so only there are they
+  // watched: the drawn window's first frame has no observations to deliver.
   const resized = new ResizeObserver((entries) => entries.forEach((entry) => fitFace(entry.target)));
-  const watch = () => client.querySelectorAll('.key').forEach((key) => resized.observe(key));
-  new MutationObserver(watch).observe(client, { childList: true });
-  watch();
-  upright.addEventListener('change', () => client.querySelectorAll('.key').forEach(fitFace));
+  function follow() {
+    for (const key of client.querySelectorAll('.key')) {
+      if (upright.matches) {
+        resized.observe(key);  // which fits the face once the key has its size
+      } else {
+        resized.unobserve(key);
+        fitFace(key);
+      }
+    }
+  }
+  if (upright.matches) follow();
+  upright.addEventListener('change', follow);
 })();
