@@ -7,6 +7,7 @@ events. Then the page must come back with the server stopped, and say so
 when WebAssembly is missing or the module cannot load; no page error on any
 path."""
 import argparse
+import contextlib
 import functools
 import gzip
 import http.server
@@ -32,18 +33,21 @@ READ_STATE = ("[1,2,3,4].map(n => document.getElementById('Label' + n).textConte
 RECORD_CLIPBOARD = ("window.copiedText = '';"
                     "if (navigator.clipboard) navigator.clipboard.writeText ="
                     " (text) => { window.copiedText = text; return Promise.resolve(); };")
-USABLE_BUTTONS = [n for n in range(1, 46) if n not in (20, 21, 43, 44, 45)]
+HIDDEN_BUTTONS = [20, 21, 43, 44, 45]
+USABLE_BUTTONS = [n for n in range(1, 46) if n not in HIDDEN_BUTTONS]
 SHIFT, CTRL, ALT = 8, 2, 1  # DevTools modifier bits
 # Upright touch screens with a notch's margin on every side, tapped with
 # fingers at device pixel ratio 3: what a finger cannot hit, what is outside
 # the safe area, what scrolls, and text too small to read.
 UPRIGHT, SAFE = [(320, 640), (360, 740), (390, 844), (768, 1024)], 20
 UPRIGHT_FAULTS = f"""(() => {{
-  const small = (e) => {{ const r = e.getBoundingClientRect(); return r.width < 44 || r.height < 44 || r.left < {SAFE} ||
-    r.top < {SAFE} || r.right > innerWidth - {SAFE} || r.bottom > innerHeight - {SAFE} ?
-    [(e.id || e.className) + ' under 44 px or outside the safe area'] : []; }};
-  const faults = {USABLE_BUTTONS}.flatMap(n => small(document.getElementById('Command' + n)));
-  faults.push(...[20, 21, 43, 44, 45].filter(n => document.getElementById('Command' + n).offsetWidth).map(n => n + ' shown'));
+  const faults = [], $ = (id) => document.getElementById(id), about = $('frmAbout'), label = $('Label1');
+  // Every target a finger must hit, while its view shows it: the keys, each open menu, the About box.
+  const targets = (...elements) => faults.push(...elements.filter(e => {{ const r = e.getBoundingClientRect();
+    return r.width < 44 || r.height < 44 || r.left < {SAFE} || r.top < {SAFE} || r.right > innerWidth - {SAFE} ||
+      r.bottom > innerHeight - {SAFE}; }}).map(e => (e.id || e.className) + ' under 44 px or outside the safe area'));
+  targets(...{USABLE_BUTTONS}.map(n => $('Command' + n)));
+  faults.push(...{HIDDEN_BUTTONS}.filter(n => $('Command' + n).offsetWidth).map(n => n + ' shown'));
   // Each face fills its key, its glyph scaled evenly.
   faults.push(...{USABLE_BUTTONS}.filter(n => {{
     const face = document.querySelector('#Command' + n + ' .face'), box = face.viewBox.baseVal;
@@ -51,27 +55,22 @@ UPRIGHT_FAULTS = f"""(() => {{
     return Math.abs(box.width / box.height - drawn.width / drawn.height) > 0.01 || drawn.width < key.width - 1 ||
       drawn.height < key.height - 1; }}).map(n => 'face of Command' + n));
   for (const title of document.querySelectorAll('#menubar .title')) {{
-    title.click();
-    faults.push(...[title, ...title.nextElementSibling.querySelectorAll('button')].flatMap(small));
-    title.click();
-  }}
-  document.getElementById('mnuVarjyon').click();
-  const about = document.getElementById('frmAbout');
-  faults.push(...[about, document.getElementById('cmdOK'), about.querySelector('.close')].flatMap(small));
-  about.close();
-  const root = document.scrollingElement, label = document.getElementById('Label1');
+    title.click(); targets(title, ...title.nextElementSibling.querySelectorAll('button')); title.click(); }}
+  $('mnuVarjyon').click(); targets(about, $('cmdOK'), about.querySelector('.close')); about.close();
+  const root = document.scrollingElement, text = document.createRange(); text.selectNodeContents(label);
   if (root.scrollHeight > innerHeight || root.scrollWidth > innerWidth) faults.push('scrolls');
-  if (document.getElementById('Form1').offsetHeight < 0.75 * innerHeight) faults.push('short');
-  faults.push(...['Label1', 'Label2'].filter(id => parseFloat(getComputedStyle(document.getElementById(id)).fontSize) < 16));
-  const text = document.createRange(); text.selectNodeContents(label);
+  if ($('Form1').offsetHeight < 0.75 * innerHeight) faults.push('short');
+  faults.push(...['Label1', 'Label2'].filter(id => parseFloat(getComputedStyle($(id)).fontSize) < 16));
   if (text.getBoundingClientRect().right > label.getBoundingClientRect().right) faults.push('end of expression hidden');
   return faults; }})()"""
 DRAWN_WINDOW = "document.getElementById('client').offsetWidth === 582"
 
-# Typed keys: (what KeyboardEvent.key reports, DOM code, on the keypad, DevTools
-# modifiers) and the key-table row the desktop takes them for.
-def typed(key, code, row, keypad=False, modifiers=0):
-    return {"key": key, "code": code, "keypad": keypad, "modifiers": modifiers, "replay": "key %d %d" % row}
+# Typed keys: what KeyboardEvent.key reports, DOM code, key-table row the
+# desktop takes them for, on the keypad or not, DevTools modifiers; as sent.
+def typed(key, code, row, keypad=False, modifiers=0, text=None, **sent):
+    text = key if text is None and len(key) == 1 and not modifiers & (CTRL | ALT) else text
+    return {"replay": "key %d %d" % row, "text": {"text": text} if text else {}, "params": {
+        "key": key, "code": code, "modifiers": modifiers, "isKeypad": keypad, "location": 3 if keypad else 0, **sent}}
 
 MAIN_BLOCK = {**{str(d): typed(str(d), f"Digit{d}", (48 + d, 0)) for d in range(10)},
               ".": typed(".", "Period", (190, 0)), "+": typed("+", "Equal", (187, 1), modifiers=SHIFT),
@@ -90,7 +89,7 @@ IGNORED = [typed("+", "NumpadAdd", (107, 1), True, SHIFT), typed("5", "Digit5", 
 # the desktop: each is followed by 2+3 and Enter, which the = key evaluates.
 FOCUS_KEEPERS = [("right", "Command10"), ("left", "Label1"), ("left", "Label2"), ("left", "Label3"),
                  ("left", "Label4"), ("left", "Command43"), ("left", "background")]
-ENTER = {"key": "Enter", "code": "Enter", "windowsVirtualKeyCode": 13}
+ENTER = typed("Enter", "Enter", (13, 0), text="\r", windowsVirtualKeyCode=13)
 # Formulas typed on the main block (M) or the keypad (K), each evaluated with a click.
 FORMULAS = ["M12+3", "M(1+2)*3^2/4-5.5", "M2^0.5", "M7/0", "M((2)", "M1.5.5⌫⌫9", "M-(-3)*-2",
             "K12.5*4-7/2", "M0.000001*0.000001", "M99999999^9", "M3⎋4+4", "K0.1+0.2"]
@@ -151,9 +150,7 @@ def touch_events(rng, count):
 
 
 def replay_line(event):
-    if "button" in event:
-        return f"Command{event['button']}"
-    return event.get("menu") or event["replay"]
+    return f"Command{event['button']}" if "button" in event else event.get("menu") or event["replay"]
 
 
 def desktop_states(replay, events):
@@ -163,35 +160,31 @@ def desktop_states(replay, events):
 
 
 class Page:
-    def __init__(self, browser, url):
-        self.browser = browser
-        browser.call("Runtime.enable")
-        browser.call("Log.enable")
-        browser.call("Page.enable")
-        browser.call("Page.addScriptToEvaluateOnNewDocument", source=RECORD_CLIPBOARD)
-        browser.load("Page.navigate", url=url)
-        self.measure()
+    def __init__(self, browser, url=None):
+        """The page at url, loaded and measured; without one, what the browser is loading."""
+        self.browser, self.centres = browser, {}
+        if url:
+            browser.call("Page.addScriptToEvaluateOnNewDocument", source=RECORD_CLIPBOARD)
+            browser.load("Page.navigate", url=url)
+            self.measure()
 
-    def measure_keys(self):
-        self.centres = self.browser.evaluate(
-            "Object.fromEntries([...document.querySelectorAll('button[id], .display')].map(b => {"
-            " const r = b.getBoundingClientRect(); return [b.id, [r.x + r.width / 2, r.y + r.height / 2]]; }))")
-        self.centres["background"] = [4, self.browser.evaluate("document.getElementById('frame').offsetHeight + 8")]
+    def measure_keys(self, selector="button[id], .display"):
+        self.centres.update(self.browser.evaluate(
+            f"Object.fromEntries([...document.querySelectorAll('{selector}')].map(b => {{"
+            " const r = b.getBoundingClientRect(); return [b.id, [r.x + r.width / 2, r.y + r.height / 2]]; }))"))
 
     def measure(self):
         """Where each key and copy command is hit, as the page is laid out now."""
         browser = self.browser
         # After a resize, once the page has had its resize event and drawn.
         browser.evaluate("new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done)))")
+        self.centres["background"] = [4, browser.evaluate("document.getElementById('frame').offsetHeight + 8")]
         self.measure_keys()
         # The copy commands have a place only while their menu is open.
-        [browser.wait(i) for i in self.click("mnuHnensyuu")]
+        self.finish(self.click("mnuHnensyuu"))
         browser.wait_for("!document.getElementById('mnuSikicopy').parentElement.hidden")
-        for item in ("mnuSikicopy", "mnuKotaecopy"):
-            self.centres[item] = browser.evaluate(
-                f"(r => [r.x + r.width / 2, r.y + r.height / 2])"
-                f"(document.getElementById('{item}').getBoundingClientRect())")
-        [browser.wait(i) for i in self.click("mnuHnensyuu")]
+        self.measure_keys("#mnuSikicopy, #mnuKotaecopy")
+        self.finish(self.click("mnuHnensyuu"))
 
     def click(self, element_id, finger=None, button="left"):
         x, y = self.centres[element_id]
@@ -207,11 +200,8 @@ class Page:
                 for kind in ("mousePressed", "mouseReleased")]
 
     def press(self, key):
-        params = {"key": key["key"], "code": key["code"], "modifiers": key["modifiers"],
-                  "isKeypad": key["keypad"], "location": 3 if key["keypad"] else 0}
-        text = {"text": key["key"]} if len(key["key"]) == 1 and not key["modifiers"] & (CTRL | ALT) else {}
-        return [self.browser.send("Input.dispatchKeyEvent", type="keyDown", **params, **text),
-                self.browser.send("Input.dispatchKeyEvent", type="keyUp", **params)]
+        return [self.browser.send("Input.dispatchKeyEvent", type=kind, **key["params"], **text)
+                for kind, text in (("keyDown", key["text"]), ("keyUp", {}))]
 
     def run(self, event):
         """Runs one event and returns the displays after it. Input travels apart
@@ -222,38 +212,37 @@ class Page:
             sent = self.click("mnuHnensyuu") + self.click(event["menu"])
         else:
             sent = self.press(event)
+        self.finish(sent)
+        return self.read()
+
+    def finish(self, sent):
         for command_id in sent:
             self.browser.wait(command_id)
-        return self.read()
 
     def read(self):
         return self.browser.evaluate(READ_STATE)
 
 
-def compare(page, events, expected):
-    """Checks the displays after start-up and after every event."""
+def compare(page, events, expected, where):
+    """Checks the displays after start-up and after every event; the first
+    difference, told after where it was."""
     if page.read() != expected[0]:
-        return f"after start-up: page {page.read()!r}, desktop {expected[0]!r}"
+        return [f"{where}after start-up: page {page.read()!r}, desktop {expected[0]!r}"]
     for index, event in enumerate(events):
-        shown = page.run(event)
-        if shown != expected[index + 1]:
+        if (shown := page.run(event)) != expected[index + 1]:
             recent = ", ".join(map(replay_line, events[max(0, index - 12):index + 1]))
-            return f"event {index} ({recent}): page {shown!r}, desktop {expected[index + 1]!r}"
-    return None
+            return [f"{where}event {index} ({recent}): page {shown!r}, desktop {expected[index + 1]!r}"]
+    return []
 
 
 def focus_kept(page):
     """What 2+3 and Enter give after each click that must not take the focus."""
-    failures = []
-    for button, target in FOCUS_KEEPERS:
-        [page.browser.wait(i) for i in page.click("Command1") + page.press(MAIN_BLOCK["⎋"]) +
-         page.click(target, button=button) + sum(map(page.press, (MAIN_BLOCK[c] for c in "2+3")), [])]
-        [page.browser.call("Input.dispatchKeyEvent", type=kind, **ENTER, **text)
-         for kind, text in (("keyDown", {"text": "\r"}), ("keyUp", {}))]
-        shown = page.browser.evaluate("document.getElementById('Label2').textContent")
-        if shown != "5":
-            failures.append(f"{button} click on {target}, then 2+3 and Enter: {shown!r}")
-    return failures
+    def answer(button, target):
+        page.finish(page.click("Command1") + page.press(MAIN_BLOCK["⎋"]) + page.click(target, button=button) +
+                    sum(map(page.press, [MAIN_BLOCK["2"], MAIN_BLOCK["+"], MAIN_BLOCK["3"], ENTER]), []))
+        return page.browser.evaluate("document.getElementById('Label2').textContent")
+    return [f"{button} click on {target}, then 2+3 and Enter: {shown!r}"
+            for button, target in FOCUS_KEEPERS if (shown := answer(button, target)) != "5"]
 
 
 def tap_upright(page, history, rng, replay):
@@ -271,10 +260,10 @@ def tap_upright(page, history, rng, replay):
             if browser.evaluate(DRAWN_WINDOW) != (size[0] > size[1]):
                 faults.append(f"at {size}: the drawn window is shown only in landscape")
             taps = list(touch_events(rng, 150)) if size[0] < size[1] else []
-            mismatch = compare(page, taps, desktop_states(replay, history + taps)[len(history):])
+            mismatch = compare(page, taps, desktop_states(replay, history + taps)[len(history):], f"tapped at {size}: ")
             history = history + taps
             if mismatch:
-                return faults + [f"tapped at {size}: {mismatch}"]
+                return faults + mismatch
         faults += [f"at {width} x {height}: {fault}" for fault in browser.evaluate(UPRIGHT_FAULTS)]
     return faults
 
@@ -293,20 +282,47 @@ def page_errors(browser, allow_network=False):
     return errors
 
 
-def check_fault(url, setup, expected_text):
-    browser = Browser()
+@contextlib.contextmanager
+def chromium(*domains, flags=()):
+    """A fresh Chromium, its named DevTools domains reporting."""
+    browser = Browser(*flags)
     try:
-        browser.call("Runtime.enable")
-        browser.call("Log.enable")
-        setup(browser)
+        for domain in domains:
+            browser.call(domain + ".enable")
+        yield browser
+    finally:
+        browser.close()
+
+
+@contextlib.contextmanager
+def serving(folder, handler=None):
+    """The folder on 127.0.0.1, sent as the page's own server sends it or by the handler given."""
+    server = make_server(str(folder)) if handler is None else \
+        http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(handler, directory=str(folder)))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    try:
+        yield server, f"http://127.0.0.1:{server.server_address[1]}/"
+    finally:
+        server.shutdown()
+        server.server_close()
+
+
+# A static server that sends no cache policy, as many do.
+PLAIN = type("Plain", (http.server.SimpleHTTPRequestHandler,), {"log_message": lambda *a: None})
+# What the page must say without WebAssembly and when the module cannot load:
+# the DevTools domain and command that make each so.
+FAULTS = [("without WebAssembly", "WebAssembly", "Page", "addScriptToEvaluateOnNewDocument", {
+              "source": "Object.defineProperty(globalThis, 'WebAssembly', {value: undefined, configurable: true});"}),
+          ("module blocked", "読み込めません", "Network", "setBlockedURLs", {"urls": ["*orvane.wasm"]})]
+
+
+def check_fault(url, expected_text, domain, method, params):
+    with chromium("Runtime", "Log", domain) as browser:
+        browser.call(f"{domain}.{method}", **params)
         browser.call("Page.navigate", url=url)
         browser.wait_for("document.getElementById('status')?.hidden === false")
         text = browser.evaluate("document.getElementById('status').textContent")
-        if expected_text not in text:
-            return [f"status reads {text!r}"]
-        return page_errors(browser, allow_network=True)
-    finally:
-        browser.close()
+        return page_errors(browser, allow_network=True) if expected_text in text else [f"status reads {text!r}"]
 
 
 # Each kept file of each cache the worker keeps: its cache, path and whether
@@ -316,8 +332,6 @@ KEPT = ("(async () => { const kept = []; for (const name of await caches.keys())
         " const text = await (await cache.match(request)).text(); const path = new URL(request.url).pathname;"
         " kept.push([name, path, path === '/page.js' ? text.includes('orvaneRelease') :"
         " path === '/' ? text.includes('NEW') : true]); } } return kept; })()")
-
-
 SETTLED = ("navigator.serviceWorker.getRegistration().then(async (r) => r && !r.installing && !r.waiting"
            " && (await caches.keys()).length === 1)")
 
@@ -325,27 +339,22 @@ SETTLED = ("navigator.serviceWorker.getRegistration().then(async (r) => r && !r.
 def clicks_wait_for_engine(url):
     """Clicks and keys made while the engine module is still on its way are
     acted on, in order, once it has come."""
-    browser = Browser()
-    try:
+    with chromium() as browser:
         browser.call("Fetch.enable", patterns=[{"urlPattern": "*orvane.wasm*"}])
         browser.call("Page.navigate", url=url)
-        while not any(e["method"] == "Fetch.requestPaused" for e in browser.events):
+        while not (held := [e for e in browser.events if e["method"] == "Fetch.requestPaused"]):
             browser.evaluate("0")
-        held = next(e for e in browser.events if e["method"] == "Fetch.requestPaused")["params"]["requestId"]
         browser.wait_for("window.performance.getEntriesByName('orvane-usable').length")
-        page = Page.__new__(Page)
-        page.browser, page.centres = browser, {}
+        page = Page(browser)
         page.measure_keys()
-        [browser.wait(i) for i in page.click("Command5") + page.click("Command14") +
-         page.press(MAIN_BLOCK["3"]) + page.click("Command1")]
+        page.finish(page.click("Command5") + page.click("Command14") + page.press(MAIN_BLOCK["3"]) +
+                    page.click("Command1"))
         early = browser.evaluate("document.getElementById('Label2').textContent")
-        browser.call("Fetch.continueRequest", requestId=held)
+        browser.call("Fetch.continueRequest", requestId=held[0]["params"]["requestId"])
         browser.wait_for("document.documentElement.dataset.ready === 'true'")
         shown = browser.evaluate(READ_STATE).split("\t")[:2]
         return [] if early != "5" and shown == ["2+3", "5"] else \
             [f"2 + 3 = before the engine came: {early!r} before, {shown} after"]
-    finally:
-        browser.close()
 
 
 def release_arrives_whole(page):
@@ -353,54 +362,34 @@ def release_arrives_whole(page):
     server sent without a cache policy; a release then changes the page's
     script. Within three reloads the page must use it, and every cache the
     worker keeps must hold the new release alone."""
-    folder = pathlib.Path(tempfile.mkdtemp(prefix="orvane-release-"))
-    try:
-        for path in page.iterdir():
-            if path.suffix != ".gz":
-                shutil.copy(path, folder)
-                os.utime(folder / path.name, (time.time() - 7 * 86400,) * 2)
-        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(
-            type("Plain", (http.server.SimpleHTTPRequestHandler,), {"log_message": lambda *a: None}),
-            directory=str(folder)))
-        threading.Thread(target=server.serve_forever, daemon=True).start()
-        browser = Browser()
-        try:
-            browser.call("Page.enable")
-            browser.load("Page.navigate", url=f"http://127.0.0.1:{server.server_address[1]}/")
-            browser.evaluate("navigator.serviceWorker.ready.then(() => true)")
-            browser.load("Page.reload")
-            old = re.search(r"RELEASE = '(\w+)'", (folder / "service_worker.js").read_text())[1]
-            new = old[:-3] + "NEW"
-            for name in ("index.html", "service_worker.js", "manifest.webmanifest", "page.js"):
-                text = (folder / name).read_text(encoding="utf-8").replace(old, new)
-                (folder / name).write_text(text + ("self.orvaneRelease = 'new';\n" if name == "page.js" else ""),
-                                           encoding="utf-8")
-            for _ in range(3):
-                try:
-                    browser.load("Page.reload")
-                except TimeoutError:
-                    return ["a reload after a release never made the keypad ready"]
-                time.sleep(3)  # a person's pace, and the worker's work done
-                try:
-                    browser.wait_for(SETTLED, seconds=15)
-                except TimeoutError:
-                    pass
-                kept = browser.evaluate(KEPT)
-                if browser.evaluate("self.orvaneRelease") \
-                        and kept and all(name == "orvane-" + new and fresh for name, _, fresh in kept):
-                    return []
-            return [f"three reloads after a release, the worker keeps {kept}"]
-        finally:
-            browser.close()
-            server.shutdown()
-    finally:
-        shutil.rmtree(folder)
-
-
-def serve(page):
-    server = make_server(str(page))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server, f"http://127.0.0.1:{server.server_address[1]}/"
+    with tempfile.TemporaryDirectory(prefix="orvane-release-") as folder, chromium("Page") as browser, \
+            serving(folder, PLAIN) as (_, url):
+        shutil.copytree(page, folder, ignore=shutil.ignore_patterns("*.gz"), dirs_exist_ok=True)
+        folder = pathlib.Path(folder)
+        for path in folder.iterdir():
+            os.utime(path, (time.time() - 7 * 86400,) * 2)
+        browser.load("Page.navigate", url=url)
+        browser.evaluate("navigator.serviceWorker.ready.then(() => true)")
+        browser.load("Page.reload")
+        old = re.search(r"RELEASE = '(\w+)'", (folder / "service_worker.js").read_text())[1]
+        new = old[:-3] + "NEW"
+        for name in ("index.html", "service_worker.js", "manifest.webmanifest", "page.js"):
+            text = (folder / name).read_text(encoding="utf-8").replace(old, new)
+            (folder / name).write_text(text + ("self.orvaneRelease = 'new';\n" if name == "page.js" else ""),
+                                       encoding="utf-8")
+        for _ in range(3):
+            try:
+                browser.load("Page.reload")
+            except TimeoutError:
+                return ["a reload after a release never made the keypad ready"]
+            time.sleep(3)  # a person's pace, and the worker's work done
+            with contextlib.suppress(TimeoutError):
+                browser.wait_for(SETTLED, seconds=15)
+            kept = browser.evaluate(KEPT)
+            if browser.evaluate("self.orvaneRelease") \
+                    and kept and all(name == "orvane-" + new and fresh for name, _, fresh in kept):
+                return []
+        return [f"three reloads after a release, the worker keeps {kept}"]
 
 
 def main():
@@ -415,15 +404,11 @@ def main():
     events = list(seed_events(args.seeds)) + list(formula_events()) + list(function_events(rng, 300)) + \
         list(random_events(rng, args.random))
     expected = desktop_states(args.replay, events)
-    server, url = serve(args.page)
     weight = sum(len(gzip.compress(f.read_bytes(), 9)) for f in args.page.iterdir() if f.suffix != ".gz")
     failures = [f"the page weighs {weight} bytes gzipped"] if weight > 300 * 1024 else []
-    browser = Browser("--lang=en-US")
-    try:
+    with serving(args.page) as (server, url), chromium("Runtime", "Log", "Page", flags=["--lang=en-US"]) as browser:
         page = Page(browser, url)
-        mismatch = compare(page, events, expected)
-        if mismatch:
-            failures.append("displays differ at " + mismatch)
+        failures += compare(page, events, expected, "displays differ at ")
         print(f"{len(events)} events compared with the desktop", flush=True)
 
         failures += focus_kept(page)
@@ -439,8 +424,9 @@ def main():
                      browser.call("Page.getInstallabilityErrors")["installabilityErrors"]]
         named = {node["name"]["value"] for node in browser.call("Accessibility.getFullAXTree")["nodes"]
                  if node.get("role", {}).get("value") == "button" and node.get("name", {}).get("value")}
-        unnamed = [n for n in range(1, 46) if n not in (20, 21) and
-                   not browser.evaluate(f"document.getElementById('Command{n}').ariaLabel") in named]
+        unnamed = [n for n, name in browser.evaluate(f"{[n for n in range(1, 46) if n not in (20, 21)]}"
+                                                     ".map(n => [n, document.getElementById('Command' + n).ariaLabel])")
+                   if name not in named]
         if unnamed:
             failures.append(f"keys without a spoken name: {unnamed}")
 
@@ -454,23 +440,13 @@ def main():
         if browser.evaluate("document.getElementById('frame').getBoundingClientRect().right") > 320:
             failures.append("the window is wider than a 320-pixel screen")
         offline = [{"button": n} for n in (5, 14, 6, 16, 7, 1, 24)] + [{"menu": "mnuSikicopy"}]
-        mismatch = compare(page, offline, desktop_states(args.replay, offline))
-        if mismatch:
-            failures.append("offline reload: " + mismatch)
+        failures += compare(page, offline, desktop_states(args.replay, offline), "offline reload: ")
         failures += tap_upright(page, offline, rng, args.replay)
         failures += [f"page error: {e}" for e in page_errors(browser)]
-    finally:
-        browser.close()
 
-    server, url = serve(args.page)
-    without_wasm = lambda b: (b.call("Page.enable"), b.call(
-        "Page.addScriptToEvaluateOnNewDocument",
-        source="Object.defineProperty(globalThis, 'WebAssembly', {value: undefined, configurable: true});"))
-    failures += [f"without WebAssembly: {e}" for e in check_fault(url, without_wasm, "WebAssembly")]
-    blocked = lambda b: (b.call("Network.enable"), b.call("Network.setBlockedURLs", urls=["*orvane.wasm"]))
-    failures += [f"module blocked: {e}" for e in check_fault(url, blocked, "読み込めません")]
-    failures += clicks_wait_for_engine(url)
-    server.shutdown()
+    with serving(args.page) as (_, url):
+        failures += [f"{name}: {e}" for name, *fault in FAULTS for e in check_fault(url, *fault)]
+        failures += clicks_wait_for_engine(url)
     failures += release_arrives_whole(args.page)
 
     for failure in failures:
