@@ -11,6 +11,7 @@ after a failure.
 import contextlib
 import os
 import re
+import select
 import shutil
 import signal
 import subprocess
@@ -27,29 +28,30 @@ class SetupError(Exception):
     """The session itself could not be set up: a missing tool, not a fault."""
 
 
-def _wait_for(predicate, timeout, what):
+def poll(predicate, timeout, interval=0.05):
+    """The predicate's first true value within timeout, else its value at the end."""
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         value = predicate()
         if value:
             return value
-        time.sleep(0.05)
-    raise TimeoutError(f"timed out after {timeout} s waiting for {what}")
+        time.sleep(interval)
+    return predicate()
+
+
+def require(*tools):
+    for tool in tools:
+        if not shutil.which(tool):
+            raise SetupError(f"{tool} is not installed")
 
 
 def _read_line(fd, timeout, what):
     """One line from a pipe that a server writes when it is ready."""
-    data = b""
-    deadline = time.monotonic() + timeout
-    os.set_blocking(fd, False)
+    data, deadline = b"", time.monotonic() + timeout
     while not data.endswith(b"\n"):
-        if time.monotonic() > deadline:
+        if not select.select([fd], [], [], max(0, deadline - time.monotonic()))[0]:
             raise TimeoutError(f"timed out after {timeout} s waiting for {what}")
-        try:
-            chunk = os.read(fd, 256)
-        except BlockingIOError:
-            time.sleep(0.02)
-            continue
+        chunk = os.read(fd, 256)
         if not chunk:
             raise SetupError(f"{what}: the server exited before it was ready")
         data += chunk
@@ -74,6 +76,15 @@ def generate_locale(root, name):
     return root
 
 
+def _alive(pid):
+    """Neither gone nor a zombie."""
+    try:
+        with open(f"/proc/{pid}/stat", "rb") as f:
+            return f.read().rsplit(b")", 1)[1].split()[0] != b"Z"
+    except OSError:
+        return False
+
+
 def stop(process):
     process.terminate()
     try:
@@ -96,27 +107,17 @@ class SpeechLog:
         threading.Thread(target=self._read, daemon=True).start()
 
     def _read(self):
-        while True:
-            try:
-                data = os.read(self.master, 65536)
-            except OSError:
-                return
-            if not data:
-                return
-            with self.lock:
-                self.text += data.decode("utf-8", errors="replace")
+        with contextlib.suppress(OSError):
+            while data := os.read(self.master, 65536):
+                with self.lock:
+                    self.text += data.decode("utf-8", errors="replace")
 
     def spoken(self):
         with self.lock:
             return re.findall(r"SPEECH OUTPUT: '([^']*)'", self.text)
 
     def wait_for_speech(self, predicate, timeout):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            if any(predicate(line) for line in self.spoken()):
-                return True
-            time.sleep(0.05)
-        return False
+        return bool(poll(lambda: any(map(predicate, self.spoken())), timeout))
 
 
 class Session:
@@ -157,50 +158,55 @@ class Session:
         self.processes.append(process)
         return process
 
+    def _start_server(self, argv, what):
+        """Starts a server that writes a line to the pipe named "{fd}" in argv
+        once it listens; returns the line."""
+        read_fd, write_fd = os.pipe()
+        try:
+            self.start([arg.format(fd=write_fd) for arg in argv], pass_fds=(write_fd,),
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            os.close(write_fd)
+            return _read_line(read_fd, 20, what)
+        finally:
+            os.close(read_fd)
+
     def start_servers(self):
-        for tool in ("Xvfb", "dbus-daemon", "/usr/libexec/at-spi-bus-launcher"):
-            if not shutil.which(tool):
-                raise SetupError(f"{tool} is not installed")
-        # The X server tells us its display number once it listens.
-        read_fd, write_fd = os.pipe()
-        self.start(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24",
-                    "-nolisten", "tcp", "-noreset"], pass_fds=(write_fd,),
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_fd)
-        display = _read_line(read_fd, 20, "Xvfb")
-        os.close(read_fd)
-        self.env["DISPLAY"] = ":" + display
-
-        bus = os.path.join(self.dir, "bus")
-        read_fd, write_fd = os.pipe()
-        self.start(["dbus-daemon", "--session", "--nofork", "--nopidfile",
-                    "--address=unix:path=" + bus, f"--print-address={write_fd}"],
-                   pass_fds=(write_fd,), stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL)
-        os.close(write_fd)
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = _read_line(read_fd, 20, "dbus-daemon")
-        os.close(read_fd)
-
+        require("Xvfb", "dbus-daemon", "/usr/libexec/at-spi-bus-launcher", "xdotool")
+        self.env["DISPLAY"] = ":" + self._start_server(
+            ["Xvfb", "-displayfd", "{fd}", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+             "-noreset"], "Xvfb")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self._start_server(
+            ["dbus-daemon", "--session", "--nofork", "--nopidfile",
+             "--address=unix:path=" + os.path.join(self.dir, "bus"), "--print-address={fd}"],
+            "dbus-daemon")
         # The accessibility bus, up before anyone asks for it.
         self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        _wait_for(lambda: self._a11y_bus_address(), 20, "the accessibility bus")
+        if not poll(lambda: subprocess.run(
+                ["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
+                 "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
+                env=self.env, capture_output=True, timeout=5, check=False).returncode == 0, 20):
+            raise TimeoutError("timed out after 20 s waiting for the accessibility bus")
 
-    def find_window(self, pid, title, timeout):
-        """The visible X windows of the started program pid whose title matches."""
-        found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
-                                str(pid), "--name", title], env=self.env,
-                               capture_output=True, text=True, timeout=timeout, check=False)
-        return found.stdout.split()
+    def xdotool(self, *args, timeout):
+        """xdotool on the session's display; the words it prints."""
+        return subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True,
+                              timeout=timeout, check=False).stdout.split()
+
+    def find_window(self, process, title, timeout, attempt):
+        """The visible X windows of a started process whose title matches;
+        searched again when a window vanishing at the program's start broke
+        the search, each search given attempt seconds."""
+        return poll(lambda: process.poll() is None and self.xdotool(
+            "search", "--sync", "--onlyvisible", "--pid", str(process.pid), "--name", title,
+            timeout=attempt), timeout)
 
     @contextlib.contextmanager
     def orca(self, env, timeout):
         """Orca for a with block, speaking to ALSA's null device; yields its log.
         Orca runs once per user: it leaves at once while another of the same
         user's runs, also one of another session, so it is started until it stays."""
-        for tool in ("orca", "speech-dispatcher"):
-            if not shutil.which(tool):
-                raise SetupError(f"{tool} is not installed")
+        require("orca", "speech-dispatcher")
         config = os.path.join(self.env["XDG_CONFIG_HOME"], "speech-dispatcher")
         os.makedirs(config, exist_ok=True)
         with open("/etc/speech-dispatcher/speechd.conf", encoding="utf-8") as f:
@@ -224,57 +230,30 @@ class Session:
         finally:
             stop(orca)
 
-    def _a11y_bus_address(self):
-        result = subprocess.run(
-            ["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
-             "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
-            env=self.env, capture_output=True, text=True, timeout=5, check=False)
-        return result.stdout.strip() if result.returncode == 0 else None
-
     def close(self):
         # Everything that carries our marker, including what daemons forked off.
-        for attempt in range(2):
-            victims = [pid for pid in self._marked_pids() if pid != os.getpid()]
+        for sig in (signal.SIGTERM, signal.SIGKILL):
+            victims = self._marked_pids()
             for pid in victims:
-                try:
-                    os.kill(pid, signal.SIGTERM if attempt == 0 else signal.SIGKILL)
-                except ProcessLookupError:
-                    pass
-            deadline = time.monotonic() + 3
-            while victims and time.monotonic() < deadline:
-                victims = [pid for pid in victims if os.path.exists(f"/proc/{pid}")
-                           and not self._is_zombie(pid)]
-                for process in self.processes:
-                    process.poll()
-                time.sleep(0.05)
+                with contextlib.suppress(ProcessLookupError):
+                    os.kill(pid, sig)
+            poll(lambda: not any(map(_alive, victims)), 3)
         for process in self.processes:
-            try:
+            with contextlib.suppress(subprocess.TimeoutExpired):
                 process.wait(timeout=1)
-            except subprocess.TimeoutExpired:
-                pass
         shutil.rmtree(self.dir, ignore_errors=True)
 
     def _marked_pids(self):
         needle = f"{MARKER}={self.marker}".encode()
-        pids = []
-        for entry in os.listdir("/proc"):
-            if not entry.isdigit():
-                continue
-            try:
-                with open(f"/proc/{entry}/environ", "rb") as f:
-                    if needle in f.read().split(b"\0"):
-                        pids.append(int(entry))
-            except OSError:
-                pass
-        return pids
 
-    @staticmethod
-    def _is_zombie(pid):
-        try:
-            with open(f"/proc/{pid}/stat", "rb") as f:
-                return f.read().rsplit(b")", 1)[1].split()[0] == b"Z"
-        except OSError:
-            return True
+        def marked(pid):
+            try:
+                with open(f"/proc/{pid}/environ", "rb") as f:
+                    return needle in f.read().split(b"\0")
+            except OSError:
+                return False
+        return [pid for pid in map(int, filter(str.isdigit, os.listdir("/proc")))
+                if pid != os.getpid() and marked(pid)]
 
     def __enter__(self):
         return self
