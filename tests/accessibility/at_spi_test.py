@@ -18,7 +18,6 @@ import argparse
 import contextlib
 import os
 import re
-import subprocess
 import sys
 import tempfile
 import threading
@@ -151,8 +150,7 @@ def running(session, argv, env, row=None):
     its terminal."""
     path = os.path.join(session.dir, f"stderr-{len(session.processes)}")
     with open(path, "w", encoding="utf-8") as stderr:
-        process = session.start(argv, env=dict(session.env, **env), stdout=subprocess.DEVNULL,
-                                stderr=stderr)
+        process = session.start(argv, env=dict(session.env, **env), stderr=stderr)
     try:
         yield process
     finally:

@@ -8,6 +8,7 @@ environment, so the session ends them all by their ids when it closes, also
 after a failure.
 """
 
+import codecs
 import contextlib
 import os
 import re
@@ -61,10 +62,8 @@ def _read_line(fd, timeout, what):
 def generate_locale(root, name):
     """Compiles a locale such as ja_JP.UTF-8 into root, for LOCPATH=root, when
     the system does not have it; returns the LOCPATH to use, or None."""
-    probe = subprocess.run(["locale", "-a"], capture_output=True, text=True, check=False)
-    wanted = name.lower().replace("-", "")
-    have = {line.strip().lower().replace("-", "") for line in probe.stdout.splitlines()}
-    if wanted in have:
+    have = subprocess.run(["locale", "-a"], capture_output=True, text=True, check=False).stdout
+    if name.lower().replace("-", "") in have.lower().replace("-", "").split():
         return None
     language, charset = name.split(".")
     os.makedirs(root, exist_ok=True)
@@ -103,6 +102,8 @@ class SpeechLog:
         tty.setraw(self.slave)
         self.path = os.ttyname(self.slave)
         self.text = ""
+        # A character may come in two reads.
+        self.decode = codecs.getincrementaldecoder("utf-8")(errors="replace").decode
         self.lock = threading.Lock()
         threading.Thread(target=self._read, daemon=True).start()
 
@@ -110,7 +111,7 @@ class SpeechLog:
         with contextlib.suppress(OSError):
             while data := os.read(self.master, 65536):
                 with self.lock:
-                    self.text += data.decode("utf-8", errors="replace")
+                    self.text += self.decode(data)
 
     def spoken(self):
         with self.lock:
@@ -126,9 +127,11 @@ class Session:
         self.marker = uuid.uuid4().hex
         self.processes = []
         home = os.path.join(self.dir, "home")
-        for sub in ("", ".config", ".local/share", ".cache", "runtime"):
-            os.makedirs(os.path.join(home, sub), exist_ok=True)
-        os.chmod(os.path.join(home, "runtime"), 0o700)
+        xdg = {"XDG_CONFIG_HOME": ".config", "XDG_DATA_HOME": ".local/share",
+               "XDG_CACHE_HOME": ".cache", "XDG_RUNTIME_DIR": "runtime"}
+        xdg = {key: os.path.join(home, sub) for key, sub in xdg.items()}
+        for path in xdg.values():
+            os.makedirs(path, mode=0o700)
         # Sound goes nowhere: ALSA's null device is every program's default.
         with open(os.path.join(home, ".asoundrc"), "w", encoding="ascii") as f:
             f.write("pcm.!default { type null }\n")
@@ -140,21 +143,16 @@ class Session:
         env.update({
             MARKER: self.marker,
             "HOME": home,
-            "XDG_CONFIG_HOME": os.path.join(home, ".config"),
-            "XDG_DATA_HOME": os.path.join(home, ".local/share"),
-            "XDG_CACHE_HOME": os.path.join(home, ".cache"),
-            "XDG_RUNTIME_DIR": os.path.join(home, "runtime"),
+            **xdg,
             "GSETTINGS_BACKEND": "memory",
             "NO_AT_BRIDGE": "0",
             "LANG": "C.UTF-8",
         })
         self.env = env
 
-    # -- processes ---------------------------------------------------------
-
-    def start(self, argv, env=None, **kwargs):
+    def start(self, argv, env=None, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kwargs):
         process = subprocess.Popen(argv, env=env or self.env, start_new_session=True,
-                                   stdin=subprocess.DEVNULL, **kwargs)
+                                   stdin=subprocess.DEVNULL, stdout=stdout, stderr=stderr, **kwargs)
         self.processes.append(process)
         return process
 
@@ -163,8 +161,7 @@ class Session:
         once it listens; returns the line."""
         read_fd, write_fd = os.pipe()
         try:
-            self.start([arg.format(fd=write_fd) for arg in argv], pass_fds=(write_fd,),
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            self.start([arg.format(fd=write_fd) for arg in argv], pass_fds=(write_fd,))
             os.close(write_fd)
             return _read_line(read_fd, 20, what)
         finally:
@@ -180,8 +177,7 @@ class Session:
              "--address=unix:path=" + os.path.join(self.dir, "bus"), "--print-address={fd}"],
             "dbus-daemon")
         # The accessibility bus, up before anyone asks for it.
-        self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
         if not poll(lambda: subprocess.run(
                 ["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
                  "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
@@ -209,21 +205,17 @@ class Session:
         require("orca", "speech-dispatcher")
         config = os.path.join(self.env["XDG_CONFIG_HOME"], "speech-dispatcher")
         os.makedirs(config, exist_ok=True)
-        with open("/etc/speech-dispatcher/speechd.conf", encoding="utf-8") as f:
-            system_config = f.read()
-        with open(os.path.join(config, "speechd.conf"), "w", encoding="utf-8") as f:
-            f.write(system_config + '\nAudioOutputMethod "alsa"\n')
+        with open("/etc/speech-dispatcher/speechd.conf", encoding="utf-8") as system, \
+                open(os.path.join(config, "speechd.conf"), "w", encoding="utf-8") as f:
+            f.write(system.read() + '\nAudioOutputMethod "alsa"\n')
         deadline = time.monotonic() + timeout
         while True:
             log = SpeechLog()
             orca = self.start(["orca", "--debug-file=" + log.path, "--disable", "braille",
-                               "--disable", "braille-monitor"], env=env,
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            try:
+                               "--disable", "braille-monitor"], env=env)
+            with contextlib.suppress(subprocess.TimeoutExpired):
                 orca.wait(timeout=3)
-            except subprocess.TimeoutExpired:
-                break
-            if deadline - time.monotonic() < 5:
+            if orca.returncode is None or deadline - time.monotonic() < 5:
                 break
         try:
             yield log
