@@ -289,6 +289,7 @@ PAGE_STEPS = [
     ("key", "ctrl+Home Down Down Down", "No answer.", "答えはまだありません。"),
 ]
 
+
 def orca_sessions(session, clock, prefix=""):
     """Orca in an English and a Japanese session, the whole session in the
     language, Orca as well as the program: (row, env, language, Orca's log)."""
@@ -393,21 +394,14 @@ def act(session, clock, window, how, what):
 
 def said_in_order(lines, texts):
     """In this order, several texts to a line as gathered echoes come, not
-    counting Orca's key echo (which ends in a space)."""
-    def end_of(text, line, start):
-        if len(text) > 2:
-            found = line.find(text, start)
-            return None if found < 0 else found + len(text)
-        found = re.compile(r"(^|\s)" + re.escape(text) + r"(?=\s|\.?$)").search(line, start)
-        return found and found.end()
-    spoken = [line for line in lines if not line.endswith(" ")]
-    index, start = 0, 0
+    counting Orca's key echo (which ends in a space); a short text as a word."""
+    spoken, start = "\n".join(line for line in lines if not line.endswith(" ")), 0
     for text in texts:
-        while index < len(spoken) and end_of(text, spoken[index], start) is None:
-            index, start = index + 1, 0
-        if index == len(spoken):
+        word = re.escape(text) if len(text) > 2 else r"(^|\s)" + re.escape(text) + r"(?=\s|\.?$)"
+        found = re.compile(word, re.M).search(spoken, start)
+        if not found:
             return False
-        start = end_of(text, spoken[index], start)
+        start = found.end()
     return True
 
 
@@ -419,7 +413,7 @@ def main():
     orvane = os.path.abspath(args.orvane)
     clock = deadline(260)
     try:
-        with Session() as session:
+        with contextlib.closing(Session()) as session:
             locale_path = generate_locale(os.path.join(session.dir, "locale"), "ja_JP.UTF-8")
             for _, env, _ in LOCALES:  # where the system lacks the locale, it was compiled here
                 if locale_path and env["LANG"].startswith("ja_JP"):

@@ -246,10 +246,3 @@ class Session:
                 return False
         return [pid for pid in map(int, filter(str.isdigit, os.listdir("/proc")))
                 if pid != os.getpid() and marked(pid)]
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *exc):
-        self.close()
-        return False
