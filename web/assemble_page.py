@@ -75,17 +75,18 @@ def rgb(css):
     return tuple(float(part) for part in css[len("rgb("):].split("/")[0].split())
 
 
-def ring_rules(data, buttons):
+def ring_rules(data, faces, buttons):
     """The focus ring's colour on each face: the one of black and white that
     stands out most against every shade of the face and the window behind it."""
     keys = {}
     for key in buttons:
         if not key["available"]:
             continue
-        paint = data["families"][next(f["family"] for f in data["faces"] if f["button"] == key["number"])]
+        paint = data["families"][faces[key["number"]]["family"]]
         shades = [rgb(paint[part]) for part in ("top", "middle", "bottom")] + [WINDOW_BACKGROUND]
-        ring = max(RING_COLOURS, key=lambda name: min(contrast(RING_COLOURS[name], s) for s in shades))
-        if min(contrast(RING_COLOURS[ring], s) for s in shades) < 3:
+        least = {name: min(contrast(colour, shade) for shade in shades) for name, colour in RING_COLOURS.items()}
+        ring = max(least, key=least.get)
+        if least[ring] < 3:
             raise SystemExit(f"no focus ring stands out on key {key['number']}")
         keys.setdefault(ring, []).append(f"#Command{key['number']}:focus-visible")
     return [", ".join(selectors) + f" {{ outline-color: {ring}; }}" for ring, selectors in keys.items()]
@@ -193,7 +194,7 @@ def keypad(tables):
             attributes += " disabled"
         keys.append(f'<button type="button" id="Command{number}" class="key"{attributes}>'
                     f'{face(faces[number], data, not key["available"])}</button>')
-    return "\n".join(keys), rules + ring_rules(data, tables["buttons"])
+    return "\n".join(keys), rules + ring_rules(data, faces, tables["buttons"])
 
 
 def display_rules(page):
@@ -249,9 +250,11 @@ def render_icons(rsvg, icon_path, out):
     """The icons: transparent ones at ICON_SIZES, and a maskable one and an
     apple-touch-icon with the picture small enough for any mask on an opaque
     ground of the calculator's colour."""
+    def render(source, size, name):
+        subprocess.run([rsvg, "--width", str(size), "--height", str(size), "--output", str(out / name), str(source)],
+                       check=True)
     for size in ICON_SIZES:
-        subprocess.run([rsvg, "--width", str(size), "--height", str(size),
-                        "--output", str(out / f"icon-{size}.png"), str(icon_path)], check=True)
+        render(icon_path, size, f"icon-{size}.png")
     icon = icon_path.read_text(encoding="utf-8")
     inner = icon[icon.index(">", icon.index("<svg")) + 1:icon.rindex("</svg>")]
     side = 32
@@ -262,9 +265,8 @@ def render_icons(rsvg, icon_path, out):
     with tempfile.NamedTemporaryFile("w", suffix=".svg", encoding="utf-8") as source:
         source.write(padded)
         source.flush()
-        for name, size in (("icon-maskable.png", MASKABLE_SIZE), ("apple-touch-icon.png", APPLE_TOUCH_SIZE)):
-            subprocess.run([rsvg, "--width", str(size), "--height", str(size),
-                            "--output", str(out / name), source.name], check=True)
+        render(source.name, MASKABLE_SIZE, "icon-maskable.png")
+        render(source.name, APPLE_TOUCH_SIZE, "apple-touch-icon.png")
 
 
 def manifest(version):
