@@ -8,29 +8,13 @@
 #include <QStyle>
 
 #include "speech/spoken_captions.h"
+#include "tables/spoken_names.h"
 
 namespace orvane {
 namespace {
 
 constexpr char kDisplayProperty[] = "orvaneDisplay";
 constexpr char kStatusBarProperty[] = "orvaneStatusBar";
-
-// What assistive technology calls each display and says of it, in Label
-// order; shown in the user's language.
-struct DisplayTexts {
-    const char* name;
-    const char* description;
-};
-constexpr DisplayTexts kDisplayTexts[] = {
-    {QT_TRANSLATE_NOOP("Orvane", "expression"),
-     QT_TRANSLATE_NOOP("Orvane", "The expression being typed.")},
-    {QT_TRANSLATE_NOOP("Orvane", "answer"),
-     QT_TRANSLATE_NOOP("Orvane", "The answer of the last evaluation, or why it failed.")},
-    {QT_TRANSLATE_NOOP("Orvane", "memory 1"),
-     QT_TRANSLATE_NOOP("Orvane", "The value stored in memory 1.")},
-    {QT_TRANSLATE_NOOP("Orvane", "memory 2"),
-     QT_TRANSLATE_NOOP("Orvane", "The value stored in memory 2.")},
-};
 
 // The display's caption in the words a screen reader should read.
 QString SpokenText(const QLabel* display, const QString& caption) {
@@ -144,7 +128,7 @@ QAccessibleInterface* DisplayFactory(const QString& className, QObject* object) 
 void MakeDisplayAccessible(QLabel* display, Label which) {
     QAccessible::installFactory(DisplayFactory);  // Qt keeps each factory once
     display->setProperty(kDisplayProperty, static_cast<int>(which));
-    const DisplayTexts& texts = kDisplayTexts[static_cast<int>(which) - 1];
+    const SpokenName& texts = kDisplayNames[static_cast<int>(which) - 1];
     display->setAccessibleName(QCoreApplication::translate("Orvane", texts.name));
     display->setAccessibleDescription(QCoreApplication::translate("Orvane", texts.description));
 }

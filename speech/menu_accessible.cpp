@@ -10,31 +10,10 @@
 #include <QStyle>
 #include <QWindow>
 
+#include "tables/spoken_names.h"
+
 namespace orvane {
 namespace {
-
-// What screen readers say of each menu and menu item, by object name.
-struct MenuSpeech {
-    const char* objectName;
-    const char* name;
-    const char* description;
-};
-constexpr MenuSpeech kMenuSpeech[] = {
-    {"mnuFail", QT_TRANSLATE_NOOP("Orvane", "File"),
-     QT_TRANSLATE_NOOP("Orvane", "Holds the command that ends the calculator.")},
-    {"mnuEnd", QT_TRANSLATE_NOOP("Orvane", "Exit"),
-     QT_TRANSLATE_NOOP("Orvane", "Closes every window of the calculator and ends it.")},
-    {"mnuHnensyuu", QT_TRANSLATE_NOOP("Orvane", "Edit"),
-     QT_TRANSLATE_NOOP("Orvane", "Copies the expression or the answer to the clipboard.")},
-    {"mnuSikicopy", QT_TRANSLATE_NOOP("Orvane", "Copy expression"),
-     QT_TRANSLATE_NOOP("Orvane", "Copies the expression to the clipboard.")},
-    {"mnuKotaecopy", QT_TRANSLATE_NOOP("Orvane", "Copy answer"),
-     QT_TRANSLATE_NOOP("Orvane", "Copies the answer to the clipboard.")},
-    {"mnuHelp", QT_TRANSLATE_NOOP("Orvane", "Help"),
-     QT_TRANSLATE_NOOP("Orvane", "Shows the version information.")},
-    {"mnuVarjyon", QT_TRANSLATE_NOOP("Orvane", "Version information"),
-     QT_TRANSLATE_NOOP("Orvane", "Opens the window with the calculator's version.")},
-};
 
 constexpr char kNameProperty[] = "orvaneAccessibleName";
 constexpr char kDescriptionProperty[] = "orvaneAccessibleDescription";
@@ -160,7 +139,7 @@ QAccessibleInterface* MenuItemFactory(const QString& className, QObject* object)
 
 void DescribeMenus(QMenuBar* bar) {
     QAccessible::installFactory(MenuItemFactory);  // Qt keeps each factory once
-    for (const MenuSpeech& row : kMenuSpeech) {
+    for (const SpokenName& row : kMenuNames) {
         const QString name = QCoreApplication::translate("Orvane", row.name);
         const QString description = QCoreApplication::translate("Orvane", row.description);
         const QString objectName = QString::fromLatin1(row.objectName);

@@ -318,6 +318,11 @@ def main():
               "TOUCH_STYLE": touch_css((web / "touch.css").read_text(encoding="utf-8"),
                                        pathlib.Path(args.touch_layout))}
     page = page.replace("<!--@KEYPAD@-->", keys)
+    # The menus and the displays are named from the tables the desktop names them from.
+    for name, speech in tables["names"].items():
+        page, found = re.subn(f'id="{name}"', lambda tag: f'{tag[0]} data-speech="{escape(speech)}"', page)
+        if found != 1:
+            raise SystemExit(f"index.html: {found} elements with id {name}")
     for name, style in styles.items():
         digest = base64.b64encode(hashlib.sha256(style.encode()).digest()).decode()
         page = page.replace(f"@{name}_HASH@", "sha256-" + digest).replace(f"@{name}@", style)

@@ -3,6 +3,7 @@
 // itself: they are drawn at the first paint, before the engine module has
 // loaded, from the tables and the engine the desktop uses.
 #include <array>
+#include <span>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@
 #include "entry/utf8.h"
 #include "tables/button_descriptions.h"
 #include "tables/button_table.h"
+#include "tables/spoken_names.h"
 #include "tables/spoken_phrases.h"
 #include "tables/spoken_symbols.h"
 
@@ -130,6 +132,21 @@ std::string SpeechAsJson() {
     return out + "}}";
 }
 
+// What screen readers call the menus and the displays, by element id, as
+// the page's elements carry it: "name|description".
+std::string NamesAsJson() {
+    std::string out = "{";
+    for (const auto& rows : {std::span<const SpokenName>(kMenuNames), std::span<const SpokenName>(kDisplayNames)}) {
+        for (const SpokenName& row : rows) {
+            if (out.size() > 1) out += ',';
+            AppendJsonString(out, row.objectName);
+            out += ':';
+            AppendJsonString(out, std::string(row.name) + '|' + row.description);
+        }
+    }
+    return out + "}";
+}
+
 std::string Number(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.9g", value);
@@ -209,6 +226,7 @@ int main() {
     const std::string json = "{\"buttons\":" + orvane::ButtonsAsJson() +
                              ",\"faces\":" + orvane::FacesAsJson() +
                              ",\"captions\":" + orvane::StartCaptionsAsJson() +
-                             ",\"speech\":" + orvane::SpeechAsJson() + "}";
+                             ",\"speech\":" + orvane::SpeechAsJson() +
+                             ",\"names\":" + orvane::NamesAsJson() + "}";
     std::puts(json.c_str());
 }
