@@ -3,8 +3,8 @@
 // itself: they are drawn at the first paint, before the engine module has
 // loaded, from the tables and the engine the desktop uses.
 #include <array>
-#include <span>
 #include <cstdio>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -136,7 +136,8 @@ std::string SpeechAsJson() {
 // the page's elements carry it: "name|description".
 std::string NamesAsJson() {
     std::string out = "{";
-    for (const auto& rows : {std::span<const SpokenName>(kMenuNames), std::span<const SpokenName>(kDisplayNames)}) {
+    using Rows = std::span<const SpokenName>;
+    for (const Rows rows : {Rows(kMenuNames), Rows(kDisplayNames)}) {
         for (const SpokenName& row : rows) {
             if (out.size() > 1) out += ',';
             AppendJsonString(out, row.objectName);
