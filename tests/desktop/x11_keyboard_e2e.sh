@@ -34,25 +34,26 @@ copy_expression="$(((8300 + 215) / 15)) $(((0 + 190) / 15))"
 copy_answer="$(((8300 + 215) / 15)) $(((375 + 187) / 15))"
 client_height=$((2985 / 15))
 
-# await_active NAME: waits until the program's window NAME is the active one,
+# The window that has the keyboard, when it is WINDOW. A window manager may
+# mark a window active before it gives it the keyboard; keys typed between
+# go to the window before.
+keyboard_in() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && echo "$1"; }
+# await_active NAME: waits until the program's window NAME has the keyboard,
 # as a user waits to see a window focused before typing into it.
 await_active() {
     local target
     target=$(until_found 10 x11_window "$1") || return 1
-    for _ in $(seq 100); do
-        [ "$(xdotool getactivewindow 2>/dev/null)" = "$target" ] && return 0
-        sleep 0.1
-    done
+    until_found 10 keyboard_in "$target" >/dev/null
 }
 # start_in_front [VAR=VALUE...]: a fresh program, its window the active one.
 start_in_front() {
     start_program "x11_window ^Orvane$" "$@" || return 1
     # Right after start-up the window manager may not be ready to activate.
     for _ in $(seq 20); do
-        timeout 5 xdotool windowactivate --sync "$window" >/dev/null 2>&1 && return 0
+        timeout 5 xdotool windowactivate --sync "$window" >/dev/null 2>&1 && break
         sleep 0.25
     done
-    timeout 5 xdotool windowfocus --sync "$window" >/dev/null 2>&1
+    until_found 5 keyboard_in "$window" >/dev/null || timeout 5 xdotool windowfocus --sync "$window" >/dev/null 2>&1
 }
 # The client size of the window, as WIDTHxHEIGHT.
 window_size() {
