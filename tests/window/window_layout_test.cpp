@@ -174,7 +174,7 @@ private slots:
         };
         QCOMPARE(drawn(GothicFontConfiguration(ORVANE_GOTHIC_FONT_DIR)),
                  drawn(FcInitLoadConfigAndFonts()));
-        QVERIFY(!GothicFontConfiguration(ORVANE_SOURCE_DIR));
+        QVERIFY(!GothicFontConfiguration(ORVANE_GOTHIC_FONT_DIR "-missing"));
     }
 
     // The idle "式" must sit at the right end, where a long expression's
