@@ -10,12 +10,12 @@ namespace orvane {
 FcConfig* GothicFontConfiguration(const char* folder);
 
 // The window reads no font but the Gothic face, yet fontconfig would load the
-// caches of every font the system has to find it, most of the start-up's
-// work on a desktop with large CJK and emoji families. This makes the
-// configuration above, for the folder the build names, the one the toolkit
-// will use. Call it before QApplication. A configuration the user asked for
-// (FONTCONFIG_FILE, FONTCONFIG_PATH, FONTCONFIG_SYSROOT) is left alone, and
-// without the face the system's configuration is loaded as usual.
+// configuration and the caches of every font the system has to find it, a
+// large part of the start-up's work that grows with each family installed.
+// This makes the configuration above, for the folder the build names, the
+// one the toolkit will use. Call it before QApplication. A configuration the
+// user asked for (FONTCONFIG_FILE, FONTCONFIG_PATH, FONTCONFIG_SYSROOT) is
+// left alone, and without the face the system's configuration loads as usual.
 void UseGothicFontConfiguration();
 
 }  // namespace orvane
