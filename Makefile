@@ -6,7 +6,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Debian packages the build, the program and its tests need.
-PACKAGES := cmake make g++ pkg-config python3 libmpfr-dev \
+PACKAGES := cmake make g++ pkg-config python3 libmpfr-dev libfontconfig-dev \
             libgtest-dev libgmock-dev \
             qt6-base-dev librsvg2-bin \
             qt6-wayland fonts-ipafont-gothic fonts-dejavu-core xvfb xauth \

@@ -25,7 +25,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Gothic face the window is drawn in (the keys' glyphs are drawn from outlines
 # built into the program); dpkg-shlibdeps adds libqt6widgets6, libqt6gui6,
 # libqt6core6, libmpfr6 (the correctly rounded functions, which brings
-# libgmp10) and the C++ runtime.
+# libgmp10), libfontconfig1 (the window hands fontconfig its own configuration)
+# and the C++ runtime.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-wayland, fonts-ipafont-gothic")
 
 include(CPack)

@@ -4,6 +4,7 @@
 #include "window/form1.h"
 #include "window/startup_display.h"
 #include "window/translations.h"
+#include "window_kit/gothic_font_configuration.h"
 
 int main(int argc, char** argv) {
     const char* program = argc > 0 ? argv[0] : "orvane";
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     // The menu bar belongs to the window, above its fixed client area, on
     // every desktop: never handed over to a desktop-wide global menu.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    orvane::UseGothicFontConfiguration();
     orvane::DisplayOpenGuard displayGuard(program, argc, argv);
     QApplication app(argc, argv);
     displayGuard.Release();

@@ -19,7 +19,7 @@ qreal AtLayoutDpi(qreal points) {
 
 QFont JapaneseGothic(qreal pointSize, bool bold) {
     QFont font;
-    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")});
+    font.setFamilies({QLatin1String(kGothicFamily), QStringLiteral("IPA Pゴシック")});
     font.setPointSizeF(AtLayoutDpi(pointSize));
     font.setBold(bold);
     // Light hinting would hand this face to FreeType's auto-hinter, which

@@ -4,6 +4,9 @@
 
 namespace orvane {
 
+// The family of the Gothic face every text of the windows is drawn in.
+inline constexpr char kGothicFamily[] = "IPAPGothic";
+
 // Fonts of the calculator window, resolved once and shared. The layout was
 // drawn for a proportional Japanese Gothic face; IPA P Gothic has the same
 // metrics class and ships with Debian, so Japanese captions render the same

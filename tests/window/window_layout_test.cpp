@@ -2,12 +2,16 @@
 // wiring, tooltips, focus order and the buttons that can never be pressed.
 #include <QAbstractButton>
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRawFont>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
 #include <QMenuBar>
 #include <QTest>
 
@@ -17,6 +21,7 @@
 #include <vector>
 
 #include "tables/button_table.h"
+#include "window_kit/gothic_font_configuration.h"
 #include "window_test_support.h"
 
 using namespace orvane;
@@ -136,7 +141,40 @@ private slots:
                         check(*widget, action->text());
             }
         }
+        QFile translations(QStringLiteral(ORVANE_SOURCE_DIR "/translations/orvane_ja.ts"));
+        QVERIFY(translations.open(QIODevice::ReadOnly));
+        for (QXmlStreamReader xml(&translations); !xml.atEnd(); xml.readNext())
+            check(*form_, xml.text().trimmed().toString());
+        const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\\\n]|\\\\.)*)\""));
+        for (const QString room : {"entry", "eval", "edit"})
+            for (const QFileInfo& file :
+                 QDir(ORVANE_SOURCE_DIR "/" + room).entryInfoList({"*.cpp", "*.h"})) {
+                QFile source(file.filePath());
+                QVERIFY(source.open(QIODevice::ReadOnly));
+                for (const auto& match : literal.globalMatch(QString::fromUtf8(source.readAll())))
+                    check(*Child<QLabel>(*form_, QStringLiteral("Label2")), match.captured(1));
+            }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
+    }
+
+    // The Gothic face's folder alone, drawn as the whole configuration draws it.
+    void gothicFontConfigurationKeepsTheRenderingSettings() {
+        static const auto* kDrawn = reinterpret_cast<const FcChar8*>(
+            "%{file} %{antialias} %{hinting} %{hintstyle} %{rgba} %{lcdfilter} %{embolden}");
+        auto drawn = [](FcConfig* config) {
+            FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("IPAPGothic:bold"));
+            FcConfigSubstitute(config, pattern, FcMatchPattern);
+            FcResult result;
+            FcPattern* match = FcFontMatch(config, pattern, &result);
+            FcChar8* text = FcPatternFormat(match, kDrawn);
+            const QString described = QString::fromUtf8(reinterpret_cast<const char*>(text));
+            FcStrFree(text), FcPatternDestroy(match), FcPatternDestroy(pattern),
+                FcConfigDestroy(config);
+            return described;
+        };
+        QCOMPARE(drawn(GothicFontConfiguration(ORVANE_GOTHIC_FONT_DIR)),
+                 drawn(FcInitLoadConfigAndFonts()));
+        QVERIFY(!GothicFontConfiguration(ORVANE_GOTHIC_FONT_DIR "-missing"));
     }
 
     // The idle "式" must sit at the right end, where a long expression's

@@ -27,6 +27,7 @@
 
 #include "about/frm_about.h"
 #include "window/form1.h"
+#include "window_kit/gothic_font_configuration.h"
 
 namespace {
 
@@ -95,6 +96,7 @@ int Compare(const char* a, const char* b) {
 }
 
 int States(int argc, char** argv) {
+    orvane::UseGothicFontConfiguration();
     QApplication app(argc, argv);
     const QDir folder(QString::fromLocal8Bit(argv[2]));
     orvane::Form1 form;
@@ -119,6 +121,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <window.png> [<about-box.png>]\n", argv[0]);
         return 2;
     }
+    orvane::UseGothicFontConfiguration();
     QApplication app(argc, argv);
     orvane::Form1 form;
     form.show();
