@@ -113,7 +113,11 @@
   keepFocus();
   const menus = setUpMenus();
   setUpKeys(menus);
-  document.getElementById('Command1').focus();
+  // The first key has the focus from the first paint (autofocus), unless
+  // one was clicked since.
+  if (document.activeElement === document.body) document.getElementById('Command1').focus();
+  // What was clicked, tapped or typed before this script ran, in order.
+  for (const event of self.orvaneEarlyInput ? self.orvaneEarlyInput() : []) event.target.dispatchEvent(event);
   performance.mark('orvane-usable');
 
   // Every file is asked for with the release of the page that asks.
@@ -264,9 +268,20 @@
       title.addEventListener('click', () => (open === title ? leave() : openMenu(title, false)));
       title.addEventListener('pointerenter', () => { if (open && open !== title) openMenu(title, false); });
     }
+    // A press beside an open menu closes it; a finger that does so does only
+    // that: its touch, which follows, is kept from the key under it.
+    let closedByTouch = false;
     document.addEventListener('pointerdown', (event) => {
-      if (open && !event.target.closest('#menubar')) close();
+      if (!open || event.target.closest('#menubar')) return;
+      close();
+      closedByTouch = event.pointerType === 'touch';
     });
+    addEventListener('touchstart', (event) => {
+      if (!closedByTouch) return;
+      closedByTouch = false;
+      event.preventDefault();
+      event.stopImmediatePropagation();
+    }, { capture: true, passive: false });
 
     function loadAbout() {
       about.querySelector('#aboutCaption').textContent = 'Orvane' + 'のﾊﾞｰｼﾞｮﾝ情報';
