@@ -323,7 +323,7 @@ def main():
     # The style sheets and the script that keeps early input are in the page,
     # saving the first paint a request, under a policy that names them by
     # their hashes.
-    inline = {"EARLY_INPUT": (web / "early_input.js").read_text(encoding="utf-8"),
+    inline = {"EARLY_INPUT": re.sub(r"(?m)^ *//.*\n", "", (web / "early_input.js").read_text(encoding="utf-8")),
               "STYLE": (web / "page.css").read_text(encoding="utf-8") +
               "\n/* Where the displays and keys are, from the tables. */\n" +
               "\n".join(rules + display_rules(page)) + "\n",

@@ -110,6 +110,9 @@
     navigator.keyboard.getLayoutMap().then((map) => { layout = map; }, () => {});
   }
 
+  // A key the engine may take: a character, or Backspace or Esc by name.
+  const mayBeTaken = (key) => (key.length === 1 && key !== ' ') || key === 'Backspace' || key === 'Escape';
+
   keepFocus();
   const menus = setUpMenus();
   setUpKeys(menus);
@@ -188,9 +191,6 @@
       }
     }, true);
   }
-
-  // A key the engine may take: a character, or Backspace or Esc by name.
-  const mayBeTaken = (key) => (key.length === 1 && key !== ' ') || key === 'Backspace' || key === 'Escape';
 
   // Runs a key's action, shows what it did and says so.
   function follow(action, run) {
