@@ -155,7 +155,7 @@ def touch_events(rng, count):
         if roll < 0.05:
             yield {"button": event["button"], "finger": "held"}
             event = {"button": rng.choice(USABLE_BUTTONS), "finger": "second"}
-        elif roll < 0.07:
+        elif roll < 0.07 and event["button"] not in (23, 24):  # keys the open Help menu may cover
             event["finger"] = "closing"
         yield event
     yield from [{"button": 2}] + [{"button": n} for n in (4, 14) * 30]
@@ -195,10 +195,14 @@ class Page:
         self.centres["background"] = [4, browser.evaluate("document.getElementById('frame').offsetHeight + 8")]
         self.measure_keys()
         # The copy commands have a place only while their menu is open.
-        self.finish(self.click("mnuHnensyuu"))
-        browser.wait_for("!document.getElementById('mnuSikicopy').parentElement.hidden")
+        self.open_edit_menu()
         self.measure_keys("#mnuSikicopy, #mnuKotaecopy")
         self.finish(self.click("mnuHnensyuu"))
+
+    def open_edit_menu(self):
+        """Opens the Edit menu, waiting for it: a tap's click comes after the touch has ended."""
+        self.finish(self.click("mnuHnensyuu"))
+        self.browser.wait_for("!document.getElementById('mnuSikicopy').parentElement.hidden")
 
     def click(self, element_id, finger=None, button="left"):
         x, y = self.centres[element_id]
@@ -225,7 +229,8 @@ class Page:
         if "button" in event:
             sent = self.click(f"Command{event['button']}", event.get("finger"))
         elif "menu" in event:
-            sent = self.click("mnuHnensyuu") + self.click(event["menu"])
+            self.open_edit_menu()
+            sent = self.click(event["menu"])
         else:
             sent = self.press(event)
         self.finish(sent)
@@ -268,6 +273,7 @@ def tap_screens(page, history, rng, replay):
     browser.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=2)
     browser.call("Emulation.setSafeAreaInsetsOverride", insets=dict.fromkeys(("top", "left", "bottom", "right"), SAFE))
     page.fingers = True
+    page.measure()
     page.run({"button": 2})
     if (shown := browser.evaluate(TOGETHER)) != "23":
         faults.append(f"2 and 3 touched at once, as Firefox hands the touches on: {shown!r}")
@@ -284,8 +290,8 @@ def tap_screens(page, history, rng, replay):
             history = history + taps
             if mismatch:
                 return faults + mismatch
-            if turn < 2:
-                faults += [f"at {size[0]} x {size[1]}: {fault}" for fault in browser.evaluate(TOUCH_FAULTS)]
+            if turn == 0:
+                faults += [f"at {width} x {height}: {fault}" for fault in browser.evaluate(TOUCH_FAULTS)]
     return faults
 
 
