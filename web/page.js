@@ -273,8 +273,9 @@
     let closedByTouch = false;
     document.addEventListener('pointerdown', (event) => {
       if (!open || event.target.closest('#menubar')) return;
-      close();
+      // A finger moves no focus: the focus goes back where it was before the menu.
       closedByTouch = event.pointerType === 'touch';
+      if (closedByTouch) leave(); else close();
     });
     addEventListener('touchstart', (event) => {
       if (!closedByTouch) return;
