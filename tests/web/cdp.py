@@ -53,14 +53,8 @@ class Browser:
     def call(self, method, **params):
         return self.wait(self.send(method, **params))
 
-    def evaluate(self, expression, tolerant=False):
-        """The expression's value; tolerant, None while a navigation leaves no page to evaluate in."""
-        try:
-            result = self.call("Runtime.evaluate", expression=expression, returnByValue=True, awaitPromise=True)
-        except RuntimeError:
-            if tolerant:
-                return None
-            raise
+    def evaluate(self, expression):
+        result = self.call("Runtime.evaluate", expression=expression, returnByValue=True, awaitPromise=True)
         if "exceptionDetails" in result:
             raise RuntimeError(f"page: {result['exceptionDetails']}")
         return result["result"].get("value")
