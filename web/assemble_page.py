@@ -192,6 +192,8 @@ def keypad(tables):
             attributes += f' title="{escape(key["tooltip"])}"'
         if not key["available"]:
             attributes += " disabled"
+        elif key["tab"] == 0:  # the key the desktop's window starts with; typed Enter presses it
+            attributes += " autofocus"
         keys.append(f'<button type="button" id="Command{number}" class="key"{attributes}>'
                     f'{face(faces[number], data, not key["available"])}</button>')
     return "\n".join(keys), rules + ring_rules(data, faces, tables["buttons"])
@@ -209,20 +211,24 @@ def compress_beside(out):
 
 
 def grid_areas(layout_path):
-    """Each cell's name (a button number or L1 to L4) -> (first row, first
-    column, rows, columns) of the rectangle its words fill, from 1, and the
-    grid's rows and columns."""
-    rows = [line.split() for line in layout_path.read_text(encoding="utf-8").splitlines()
-            if line.strip() and not line.startswith("#")]
+    """The screens the table is for (its media query); each cell's name (a
+    button number or L1 to L4) -> (first row, first column, rows, columns)
+    of the rectangle its words fill, from 1; and the grid's rows and columns."""
+    lines = [line for line in layout_path.read_text(encoding="utf-8").splitlines()
+             if line.strip() and not line.startswith("#")]
+    if not lines[0].startswith("@media "):
+        raise SystemExit(f"{layout_path}: the first line is not the screens' @media query")
+    rows = [line.split() for line in lines[1:]]
     columns = len(rows[0])
     cells = {}
     for r, row in enumerate(rows):
         if len(row) != columns:
             raise SystemExit(f"{layout_path}: row {r + 1} has {len(row)} cells, not {columns}")
         for c, name in enumerate(row):
-            if not re.fullmatch(r"L[1-4]|[1-9][0-9]?", name):
+            if not re.fullmatch(r"L[1-4]|[1-9][0-9]?|\.", name):
                 raise SystemExit(f"{layout_path}: {name!r} names no button or display")
             cells.setdefault(name, []).append((r, c))
+    cells.pop(".", None)
     areas = {}
     for name, places in cells.items():
         top, left = min(r for r, _ in places), min(c for _, c in places)
@@ -230,20 +236,23 @@ def grid_areas(layout_path):
         if len(places) != height * width:
             raise SystemExit(f"{layout_path}: the cells of {name} are not one rectangle")
         areas[name] = (top + 1, left + 1, height, width)
-    return areas, len(rows), columns
+    return lines[0][len("@media "):], areas, len(rows), columns
 
 
-def touch_css(base_css, layout_path):
-    """The upright touch screen's style sheet: the hand-written rules, then
-    the grid and every cell's place in it from the layout table. Keys not
-    placed stay hidden."""
-    areas, rows, columns = grid_areas(layout_path)
-    rules = [f"#client {{ grid-template: repeat({rows}, minmax(0, 1fr)) / repeat({columns}, minmax(0, 1fr)); }}"]
-    for name, (top, left, height, width) in areas.items():
-        element = "Label" + name[1:] if name.startswith("L") else "Command" + name
-        show = "" if name.startswith("L") else " display: flex;"
-        rules.append(f"#{element} {{ grid-area: {top} / {left} / span {height} / span {width};{show} }}")
-    return base_css + f"\n/* The grid, from {layout_path.name}. */\n" + "\n".join(rules) + "\n"
+def touch_css(base_css, layout_paths):
+    """The touch screen's style sheet: the hand-written rules, then for each
+    shape of screen the grid and every cell's place in it from its layout
+    table. Keys not placed stay hidden."""
+    sheet = [base_css]
+    for layout_path in layout_paths:
+        media, areas, rows, columns = grid_areas(layout_path)
+        rules = [f"#client {{ grid-template: repeat({rows}, minmax(0, 1fr)) / repeat({columns}, minmax(0, 1fr)); }}"]
+        for name, (top, left, height, width) in areas.items():
+            element = "Label" + name[1:] if name.startswith("L") else "Command" + name
+            show = "" if name.startswith("L") else " display: flex;"
+            rules.append(f"#{element} {{ grid-area: {top} / {left} / span {height} / span {width};{show} }}")
+        sheet.append(f"/* The grid, from {layout_path.name}. */\n@media {media} {{\n" + "\n".join(rules) + "\n}\n")
+    return "\n".join(sheet)
 
 
 def render_icons(rsvg, icon_path, out):
@@ -291,8 +300,9 @@ def manifest(version):
 
 def main():
     parser = argparse.ArgumentParser()
-    for option in ("out", "web", "module", "translations", "icon", "rsvg", "version", "tables", "touch-layout"):
+    for option in ("out", "web", "module", "translations", "icon", "rsvg", "version", "tables"):
         parser.add_argument("--" + option, required=True)
+    parser.add_argument("--touch-layouts", required=True, nargs="+", type=pathlib.Path)
     args = parser.parse_args()
     out, web, module = pathlib.Path(args.out), pathlib.Path(args.web), pathlib.Path(args.module)
 
@@ -310,22 +320,23 @@ def main():
     for number, caption in enumerate(tables["captions"], 1):
         page = re.sub(f'(<div id="Label{number}"[^>]*><span[^>]*>)[^<]*(</span>)',
                       lambda tags: tags[1] + escape(caption) + tags[2], page)
-    # The style sheets are in the page, saving the first paint a request,
-    # under a policy that names them by their hashes.
-    styles = {"STYLE": (web / "page.css").read_text(encoding="utf-8") +
+    # The style sheets and the script that keeps early input are in the page,
+    # saving the first paint a request, under a policy that names them by
+    # their hashes.
+    inline = {"EARLY_INPUT": re.sub(r"(?m)^ *//.*\n", "", (web / "early_input.js").read_text(encoding="utf-8")),
+              "STYLE": (web / "page.css").read_text(encoding="utf-8") +
               "\n/* Where the displays and keys are, from the tables. */\n" +
               "\n".join(rules + display_rules(page)) + "\n",
-              "TOUCH_STYLE": touch_css((web / "touch.css").read_text(encoding="utf-8"),
-                                       pathlib.Path(args.touch_layout))}
+              "TOUCH_STYLE": touch_css((web / "touch.css").read_text(encoding="utf-8"), args.touch_layouts)}
     page = page.replace("<!--@KEYPAD@-->", keys)
     # The menus and the displays are named from the tables the desktop names them from.
     for name, speech in tables["names"].items():
         page, found = re.subn(f'id="{name}"', lambda tag: f'{tag[0]} data-speech="{escape(speech)}"', page)
         if found != 1:
             raise SystemExit(f"index.html: {found} elements with id {name}")
-    for name, style in styles.items():
-        digest = base64.b64encode(hashlib.sha256(style.encode()).digest()).decode()
-        page = page.replace(f"@{name}_HASH@", "sha256-" + digest).replace(f"@{name}@", style)
+    for name, text in inline.items():
+        digest = base64.b64encode(hashlib.sha256(text.encode()).digest()).decode()
+        page = page.replace(f"@{name}_HASH@", "sha256-" + digest).replace(f"@{name}@", text)
     (out / "index.html").write_text(page, encoding="utf-8")
     texts = json.dumps({"ja": translations(args.translations)}, ensure_ascii=False,
                        separators=(",", ":"), sort_keys=True)

@@ -110,10 +110,17 @@
     navigator.keyboard.getLayoutMap().then((map) => { layout = map; }, () => {});
   }
 
+  // A key the engine may take: a character, or Backspace or Esc by name.
+  const mayBeTaken = (key) => (key.length === 1 && key !== ' ') || key === 'Backspace' || key === 'Escape';
+
   keepFocus();
   const menus = setUpMenus();
   setUpKeys(menus);
-  document.getElementById('Command1').focus();
+  // The first key has the focus from the first paint (autofocus), unless
+  // one was clicked since.
+  if (document.activeElement === document.body) document.getElementById('Command1').focus();
+  // What was clicked, tapped or typed before this script ran, in order.
+  for (const event of self.orvaneEarlyInput ? self.orvaneEarlyInput() : []) event.target.dispatchEvent(event);
   performance.mark('orvane-usable');
 
   // Every file is asked for with the release of the page that asks.
@@ -184,9 +191,6 @@
       }
     }, true);
   }
-
-  // A key the engine may take: a character, or Backspace or Esc by name.
-  const mayBeTaken = (key) => (key.length === 1 && key !== ' ') || key === 'Backspace' || key === 'Escape';
 
   // Runs a key's action, shows what it did and says so.
   function follow(action, run) {
@@ -264,9 +268,21 @@
       title.addEventListener('click', () => (open === title ? leave() : openMenu(title, false)));
       title.addEventListener('pointerenter', () => { if (open && open !== title) openMenu(title, false); });
     }
+    // A press beside an open menu closes it; a finger that does so does only
+    // that: its touch, which follows, is kept from the key under it.
+    let closedByTouch = false;
     document.addEventListener('pointerdown', (event) => {
-      if (open && !event.target.closest('#menubar')) close();
+      if (!open || event.target.closest('#menubar')) return;
+      // A finger moves no focus: the focus goes back where it was before the menu.
+      closedByTouch = event.pointerType === 'touch';
+      if (closedByTouch) leave(); else close();
     });
+    addEventListener('touchstart', (event) => {
+      if (!closedByTouch) return;
+      closedByTouch = false;
+      event.preventDefault();
+      event.stopImmediatePropagation();
+    }, { capture: true, passive: false });
 
     function loadAbout() {
       about.querySelector('#aboutCaption').textContent = 'Orvane' + 'のﾊﾞｰｼﾞｮﾝ情報';

@@ -6,6 +6,7 @@
 const RELEASE = '@RELEASE@';
 const CACHE = 'orvane-' + RELEASE;
 const FILES = @FILES@;
+const PAGE_PATHS = ['./', './index.html'].map((path) => new URL(path, location).pathname);
 
 async function keep() {
   const cache = await caches.open(CACHE);
@@ -53,6 +54,9 @@ self.addEventListener('fetch', (event) => {
     event.respondWith(Response.error());
     return;
   }
-  event.respondWith(caches.match(event.request, { cacheName: CACHE, ignoreSearch: true })
+  // The page is reached at its folder, as index.html, from a bookmark or a
+  // link with a query, or as the installed app: each is the one page kept.
+  const page = event.request.mode === 'navigate' && PAGE_PATHS.includes(url.pathname);
+  event.respondWith(caches.match(page ? './' : event.request, { cacheName: CACHE, ignoreSearch: true })
     .then((kept) => kept || fetch(event.request)));
 });

@@ -2,25 +2,32 @@
 //
 // A finger acts on a key as it goes down, so two fingers on two keys give
 // each key once, in the order they went down, and the click the browser
-// would make of the tap afterwards is refused. The key shows its pressed
-// face while the finger stays on it.
+// would make of the tap afterwards is refused. A touch already down never
+// presses again: Firefox hands every touch that lands at once to each key's
+// event. The key shows its pressed face while the finger stays on it.
 //
-// In the upright touch layout a key is larger than its face and rarely of
+// Touch shows no focus ring; the keyboard brings it back.
+//
+// In the touch screen's grid a key is larger than its face and rarely of
 // the same proportions: the face is drawn again from the same outlines at
 // the key's size, the rounded picture filling the key and the glyph scaled
 // evenly in its middle, so that it stays sharp at any pixel ratio.
 'use strict';
 
 (function () {
-  const upright = matchMedia(document.getElementById('touchLayout').media);
+  const grid = matchMedia(document.getElementById('touchLayout').media);
   const client = document.getElementById('client');
 
+  const root = document.documentElement;
+  if (grid.matches) root.classList.add('touched');
   const held = new Map();  // touch identifier -> the key it went down on
   document.addEventListener('touchstart', (event) => {
+    root.classList.add('touched');
     for (const touch of event.changedTouches) {
       const key = touch.target.closest && touch.target.closest('.key');
       if (!key || key.disabled) continue;
       event.preventDefault();
+      if (held.has(touch.identifier)) continue;
       held.set(touch.identifier, key);
       key.classList.add('pressed');
       key.click();
@@ -33,6 +40,7 @@
       if (key && ![...held.values()].includes(key)) key.classList.remove('pressed');
     }
   }
+  document.addEventListener('keydown', () => root.classList.remove('touched'), true);
   document.addEventListener('touchend', lift, true);
   document.addEventListener('touchcancel', lift, true);
   // A finger held on a key is not asking for the page's menu.
@@ -50,7 +58,7 @@
     const face = key.querySelector('.face');
     // A face never refitted is already drawn for the desktop's layout: the
     // first frame is spared a layout forced by every key.
-    if (!face || (!upright.matches && !drawn.has(face))) return;
+    if (!face || (!grid.matches && !drawn.has(face))) return;
     const rect = face.querySelector('rect');
     const sheen = face.querySelector('line');
     if (!drawn.has(face)) {
@@ -64,7 +72,7 @@
     let dx = 0;
     let dy = 0;
     let shown = [width, height];
-    if (upright.matches && keyWidth > 0 && keyHeight > 0) {
+    if (grid.matches && keyWidth > 0 && keyHeight > 0) {
       const scale = Math.min(keyWidth / width, keyHeight / height);
       dx = (keyWidth / scale - width) / 2;
       dy = (keyHeight / scale - height) / 2;
@@ -75,12 +83,12 @@
     set(sheen, { x1: x1 - dx, y1: y1 - dy, x2: x2 + dx, y2: y2 - dy });
   }
 
-  // Keys change size only in the upright layout, so only there are they
+  // Keys change size only in the grid, so only there are they
   // watched: the drawn window's first frame has no observations to deliver.
   const resized = new ResizeObserver((entries) => entries.forEach((entry) => fitFace(entry.target)));
   function follow() {
     for (const key of client.querySelectorAll('.key')) {
-      if (upright.matches) {
+      if (grid.matches) {
         resized.observe(key);  // which fits the face once the key has its size
       } else {
         resized.unobserve(key);
@@ -88,6 +96,6 @@
       }
     }
   }
-  if (upright.matches) follow();
-  upright.addEventListener('change', follow);
+  if (grid.matches) follow();
+  grid.addEventListener('change', follow);
 })();

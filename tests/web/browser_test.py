@@ -7,10 +7,12 @@ events. Then the page must come back with the server stopped, and say so
 when WebAssembly is missing or the module cannot load; no page error on any
 path."""
 import argparse
+import collections
 import contextlib
 import functools
 import gzip
 import http.server
+import itertools
 import os
 import pathlib
 import random
@@ -36,12 +38,15 @@ RECORD_CLIPBOARD = ("window.copiedText = '';"
 HIDDEN_BUTTONS = [20, 21, 43, 44, 45]
 USABLE_BUTTONS = [n for n in range(1, 46) if n not in HIDDEN_BUTTONS]
 SHIFT, CTRL, ALT = 8, 2, 1  # DevTools modifier bits
-# Upright touch screens with a notch's margin on every side, tapped with
+# Touch screens, upright and sideways, with a notch's margin on every side, tapped with
 # fingers at device pixel ratio 3: what a finger cannot hit, what is outside
-# the safe area, what scrolls, and text too small to read.
-UPRIGHT, SAFE = [(320, 640), (360, 740), (390, 844), (768, 1024)], 20
-UPRIGHT_FAULTS = f"""(() => {{
+# the safe area, what scrolls, text too small to read, and a focus ring.
+TOUCH_SCREENS, SAFE = [(320, 640), (360, 740), (390, 844), (768, 1024), (640, 360), (740, 360), (844, 390),
+                       (915, 412), (932, 430), (1024, 768), (1180, 820), (1366, 1024)], 20
+TOUCH_FAULTS = f"""(() => {{
   const faults = [], $ = (id) => document.getElementById(id), about = $('frmAbout'), label = $('Label1');
+  if (getComputedStyle(document.activeElement).outlineStyle !== 'none') faults.push('a focus ring after taps');
+  if (getComputedStyle($('client')).display !== 'grid') faults.push('the drawn window');
   // Every target a finger must hit, while its view shows it: the keys, each open menu, the About box.
   const targets = (...elements) => faults.push(...elements.filter(e => {{ const r = e.getBoundingClientRect();
     return r.width < 44 || r.height < 44 || r.left < {SAFE} || r.top < {SAFE} || r.right > innerWidth - {SAFE} ||
@@ -59,11 +64,15 @@ UPRIGHT_FAULTS = f"""(() => {{
   $('mnuVarjyon').click(); targets(about, $('cmdOK'), about.querySelector('.close')); about.close();
   const root = document.scrollingElement, text = document.createRange(); text.selectNodeContents(label);
   if (root.scrollHeight > innerHeight || root.scrollWidth > innerWidth) faults.push('scrolls');
-  if ($('Form1').offsetHeight < 0.75 * innerHeight) faults.push('short');
+  if ($('Form1').offsetHeight < 0.9 * innerHeight) faults.push('short');
   faults.push(...['Label1', 'Label2'].filter(id => parseFloat(getComputedStyle($(id)).fontSize) < 16));
   if (text.getBoundingClientRect().right > label.getBoundingClientRect().right) faults.push('end of expression hidden');
   return faults; }})()"""
-DRAWN_WINDOW = "document.getElementById('client').offsetWidth === 582"
+# Two fingers landing at once as Firefox hands them on: each key's event lists both touches.
+TOGETHER = """((keys) => { const touches = keys.map((key, i) => new Touch({ identifier: 90 + i, target: key }));
+  for (const type of ['touchstart', 'touchend']) for (const key of keys) key.dispatchEvent(new TouchEvent(type,
+    {bubbles: true, cancelable: true, changedTouches: touches, touches: type === 'touchend' ? [] : touches}));
+  return document.getElementById('Label1').textContent; })([5, 6].map(n => document.getElementById('Command' + n)))"""
 
 # Typed keys: what KeyboardEvent.key reports, DOM code, key-table row the
 # desktop takes them for, on the keypad or not, DevTools modifiers; as sent.
@@ -181,10 +190,14 @@ class Page:
         self.centres["background"] = [4, browser.evaluate("document.getElementById('frame').offsetHeight + 8")]
         self.measure_keys()
         # The copy commands have a place only while their menu is open.
-        self.finish(self.click("mnuHnensyuu"))
-        browser.wait_for("!document.getElementById('mnuSikicopy').parentElement.hidden")
+        self.open_edit_menu()
         self.measure_keys("#mnuSikicopy, #mnuKotaecopy")
         self.finish(self.click("mnuHnensyuu"))
+
+    def open_edit_menu(self):
+        """Opens the Edit menu, waiting for it: a tap's click comes after the touch has ended."""
+        self.finish(self.click("mnuHnensyuu"))
+        self.browser.wait_for("!document.getElementById('mnuSikicopy').parentElement.hidden")
 
     def click(self, element_id, finger=None, button="left"):
         x, y = self.centres[element_id]
@@ -209,7 +222,8 @@ class Page:
         if "button" in event:
             sent = self.click(f"Command{event['button']}", event.get("finger"))
         elif "menu" in event:
-            sent = self.click("mnuHnensyuu") + self.click(event["menu"])
+            self.open_edit_menu()
+            sent = self.click(event["menu"])
         else:
             sent = self.press(event)
         self.finish(sent)
@@ -245,26 +259,32 @@ def focus_kept(page):
             for button, target in FOCUS_KEEPERS if (shown := answer(button, target)) != "5"]
 
 
-def tap_upright(page, history, rng, replay):
-    """Fingers on upright screens, each turned to landscape and back in the
+def tap_screens(page, history, rng, replay):
+    """Fingers on touch screens, each turned the other way and back in the
     middle of an expression; the events run before are `history`."""
     browser, faults = page.browser, []
     browser.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=2)
     browser.call("Emulation.setSafeAreaInsetsOverride", insets=dict.fromkeys(("top", "left", "bottom", "right"), SAFE))
     page.fingers = True
-    for width, height in UPRIGHT:
-        for size in [(width, height), (height, width), (width, height)]:
+    page.measure()
+    page.run({"button": 2})
+    browser.evaluate("document.getElementById('mnuHelp').click()")
+    page.run({"button": 5})  # which only closes the menu
+    if (shown := browser.evaluate(TOGETHER)) != "23":
+        faults.append(f"a tap closing a menu, then 2 and 3 touched at once as Firefox hands them on: {shown!r}")
+    history = history + [{"button": n} for n in (2, 5, 6)]
+    for width, height in TOUCH_SCREENS:
+        for turn, size in enumerate([(width, height), (height, width), (width, height)]):
             browser.call("Emulation.setDeviceMetricsOverride", width=size[0], height=size[1],
                          deviceScaleFactor=3, mobile=True)
             page.measure()
-            if browser.evaluate(DRAWN_WINDOW) != (size[0] > size[1]):
-                faults.append(f"at {size}: the drawn window is shown only in landscape")
-            taps = list(touch_events(rng, 150)) if size[0] < size[1] else []
+            taps = list(touch_events(rng, 100)) if turn < 2 else []
             mismatch = compare(page, taps, desktop_states(replay, history + taps)[len(history):], f"tapped at {size}: ")
             history = history + taps
             if mismatch:
                 return faults + mismatch
-        faults += [f"at {width} x {height}: {fault}" for fault in browser.evaluate(UPRIGHT_FAULTS)]
+            if turn == 0:
+                faults += [f"at {width} x {height}: {fault}" for fault in browser.evaluate(TOUCH_FAULTS)]
     return faults
 
 
@@ -357,6 +377,33 @@ def clicks_wait_for_engine(url):
             [f"2 + 3 = before the engine came: {early!r} before, {shown} after"]
 
 
+# 9 2 + 3 4 × 2 = clicked, tapped or typed 100 ms after the first contentful
+# paint of a first visit, over a network with a 300 ms round trip.
+EARLY = {"clicked": [12, 5, 14, 6, 7, 16, 5, 1], "typed": [MAIN_BLOCK[c] for c in "92+34*2"] + [ENTER]}
+EARLY["tapped"] = EARLY["clicked"]
+SINCE_PAINT = "performance.now() - (performance.getEntriesByName('first-contentful-paint')[0]?.startTime ?? 1e9)"
+
+
+def input_from_first_paint(url, rounds):
+    """How many rounds of each way showed each expression and answer."""
+    shown = collections.Counter()
+    for (way, events), _ in itertools.product(EARLY.items(), range(rounds)):
+        with chromium("Network") as browser:
+            browser.call("Network.emulateNetworkConditions", offline=False, latency=300, downloadThroughput=-1,
+                         uploadThroughput=-1)
+            browser.call("Emulation.setTouchEmulationEnabled", enabled=way == "tapped", maxTouchPoints=2)
+            page = Page(browser)
+            page.fingers = way == "tapped"
+            browser.send("Page.navigate", url=url)
+            browser.wait_for(f"location.href === '{url}' && {SINCE_PAINT} >= 0")
+            page.measure_keys()
+            time.sleep(max(0, 0.1 - browser.evaluate(SINCE_PAINT) / 1000))
+            page.finish(sum((page.press(e) if way == "typed" else page.click(f"Command{e}") for e in events), []))
+            browser.wait_for("document.documentElement.dataset.ready === 'true'", seconds=30)
+            shown[way, tuple(browser.evaluate(READ_STATE).split("\t")[:2])] += 1
+    return shown
+
+
 def release_arrives_whole(page):
     """A returning user's browser holds week-old files that a plain static
     server sent without a cache policy; a release then changes the page's
@@ -398,6 +445,7 @@ def main():
     parser.add_argument("--replay", required=True)
     parser.add_argument("--seeds", required=True, type=pathlib.Path)
     parser.add_argument("--random", type=int, default=20000)
+    parser.add_argument("--early-rounds", type=int, default=10)
     args = parser.parse_args()
 
     rng = random.Random(19)
@@ -435,18 +483,23 @@ def main():
         server.shutdown()
         server.server_close()
         browser.call("Emulation.setDeviceMetricsOverride", width=320, height=480, deviceScaleFactor=1, mobile=True)
-        browser.load("Page.reload")
-        page.measure()
-        if browser.evaluate("document.getElementById('frame').getBoundingClientRect().right") > 320:
-            failures.append("the window is wider than a 320-pixel screen")
         offline = [{"button": n} for n in (5, 14, 6, 16, 7, 1, 24)] + [{"menu": "mnuSikicopy"}]
-        failures += compare(page, offline, desktop_states(args.replay, offline), "offline reload: ")
-        failures += tap_upright(page, offline, rng, args.replay)
+        for address in ("", "index.html", "?from=home"):  # the folder, its page, a bookmark's query
+            browser.load("Page.navigate", url=url + address)
+            browser.load("Page.reload")
+            page.measure()
+            if browser.evaluate("document.getElementById('frame').getBoundingClientRect().right") > 320:
+                failures.append("the window is wider than a 320-pixel screen")
+            failures += compare(page, offline, desktop_states(args.replay, offline), f"offline at /{address}: ")
+        failures += tap_screens(page, offline, rng, args.replay)
         failures += [f"page error: {e}" for e in page_errors(browser)]
 
     with serving(args.page) as (_, url):
         failures += [f"{name}: {e}" for name, *fault in FAULTS for e in check_fault(url, *fault)]
         failures += clicks_wait_for_engine(url)
+        print("from the first paint:", shown := input_from_first_paint(url, args.early_rounds), flush=True)
+        failures += [f"{way} from the first paint: {count} of {args.early_rounds} rounds show {state}"
+                     for (way, state), count in shown.items() if state != ("92+34*2", "160")]
     failures += release_arrives_whole(args.page)
 
     for failure in failures:
