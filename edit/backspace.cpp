@@ -1,5 +1,5 @@
 // Backspace: one character of the number being typed, or one whole token.
-#include "entry/calculator.h"
+#include "record/calculator.h"
 
 namespace orvane {
 

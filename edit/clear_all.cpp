@@ -1,5 +1,5 @@
 // Clear-all: the start-up reset, the AC key and Esc.
-#include "entry/calculator.h"
+#include "record/calculator.h"
 
 namespace orvane {
 

@@ -1,6 +1,6 @@
 // The two answer memories: store, clear and recall.
-#include "entry/calculator.h"
 #include "eval/number_text.h"
+#include "record/calculator.h"
 
 namespace orvane {
 

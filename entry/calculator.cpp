@@ -1,4 +1,6 @@
-#include "entry/calculator.h"
+#include "record/calculator.h"
+
+#include "tables/key_table.h"
 
 namespace orvane {
 
@@ -90,6 +92,10 @@ void Calculator::Perform(KeyAction action) {
         case KeyAction::CopyAnswer:
             return CopyCaption(Label::Answer);
     }
+}
+
+void Form_KeyDown(Calculator& calculator, std::int16_t keyCode, std::int16_t mask) {
+    calculator.Perform(LookUpKey(keyCode, mask));
 }
 
 }  // namespace orvane

@@ -1,7 +1,7 @@
 // The nine trigonometric function keys: prefix tokens "K1" to "K9".
 #include <array>
 
-#include "entry/calculator.h"
+#include "record/calculator.h"
 
 namespace orvane {
 

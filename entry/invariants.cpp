@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "entry/calculator.h"
 #include "entry/utf8.h"
 #include "eval/number_text.h"
+#include "record/calculator.h"
 
 namespace orvane {
 

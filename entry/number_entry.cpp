@@ -1,8 +1,8 @@
 // Digits, the decimal point and pi: building the number being typed.
 #include <cmath>
 
-#include "entry/calculator.h"
 #include "eval/number_text.h"
+#include "record/calculator.h"
 
 namespace orvane {
 

@@ -1,5 +1,5 @@
 // Binary operators, the unary minus and parentheses.
-#include "entry/calculator.h"
+#include "record/calculator.h"
 
 namespace orvane {
 

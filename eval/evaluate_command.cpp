@@ -1,5 +1,5 @@
 // The evaluate key: readiness check, the work copy, and reopening the number.
-#include "entry/calculator.h"
+#include "record/calculator.h"
 
 namespace orvane {
 

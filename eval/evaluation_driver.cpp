@@ -1,8 +1,8 @@
 // Evaluates the work copy: groups innermost first, then the whole expression.
 #include <vector>
 
-#include "entry/calculator.h"
 #include "eval/number_text.h"
+#include "record/calculator.h"
 
 namespace orvane {
 

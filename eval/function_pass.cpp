@@ -1,7 +1,7 @@
 // Applies the trigonometric function tokens of one range, in degrees.
-#include "entry/calculator.h"
 #include "eval/arithmetic.h"
 #include "eval/number_text.h"
+#include "record/calculator.h"
 
 namespace orvane {
 

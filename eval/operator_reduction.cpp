@@ -1,8 +1,8 @@
 // The three reducers: power and root, then times and divide, then plus and
 // minus, each sweeping its range once from left to right.
-#include "entry/calculator.h"
 #include "eval/arithmetic.h"
 #include "eval/number_text.h"
+#include "record/calculator.h"
 
 namespace orvane {
 

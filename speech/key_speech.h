@@ -7,9 +7,9 @@
 #include <array>
 #include <functional>
 
+#include "record/display_sink.h"
 #include "speech/answer_announcer.h"
-#include "entry/display_sink.h"
-#include "entry/key_action.h"
+#include "tables/key_action.h"
 
 class QWidget;
 

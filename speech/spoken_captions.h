@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "entry/display_sink.h"
+#include "record/display_sink.h"
 
 namespace orvane {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "entry/key_action.h"
+#include "tables/key_action.h"
 
 namespace orvane {
 

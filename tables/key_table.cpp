@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "entry/calculator.h"
-
 namespace orvane {
 
 namespace {
@@ -50,10 +48,6 @@ KeyAction LookUpKey(std::int16_t keyCode, std::int16_t mask) {
     if (mask == 0) return Find(kPlainKeys, keyCode);
     if (mask == kShiftMask) return Find(kShiftedKeys, keyCode);
     return KeyAction::None;  // Ctrl or Alt, alone or with anything else
-}
-
-void Form_KeyDown(Calculator& calculator, std::int16_t keyCode, std::int16_t mask) {
-    calculator.Perform(LookUpKey(keyCode, mask));
 }
 
 }  // namespace orvane

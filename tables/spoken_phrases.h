@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "entry/display_sink.h"
 #include "tables/button_descriptions.h"  // QT_TRANSLATE_NOOP without the toolkit
+#include "tables/display_label.h"
 
 namespace orvane {
 

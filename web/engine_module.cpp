@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "entry/calculator.h"
 #include "entry/utf8.h"
+#include "record/calculator.h"
 #include "tables/button_table.h"
 #include "tables/key_characters.h"
 #include "tables/key_table.h"

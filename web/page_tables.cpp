@@ -10,8 +10,8 @@
 #include <utility>
 
 #include "assets/face_pictures.h"
-#include "entry/calculator.h"
 #include "entry/utf8.h"
+#include "record/calculator.h"
 #include "tables/button_descriptions.h"
 #include "tables/button_table.h"
 #include "tables/spoken_names.h"

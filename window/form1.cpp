@@ -240,8 +240,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::PreviewKey(const QKeyEvent& event) {
     if (const std::optional<VirtualKey> key = TranslateKey(event)) {
-        speech_->Follow(LookUpKey(key->keyCode, key->mask),
-                        [this, &key] { Form_KeyDown(calculator_, key->keyCode, key->mask); });
+        const KeyAction action = LookUpKey(key->keyCode, key->mask);
+        speech_->Follow(action, [this, action] { calculator_.Perform(action); });
     }
 }
 

@@ -5,8 +5,8 @@
 #include <array>
 #include <memory>
 
-#include "entry/calculator.h"
-#include "entry/display_sink.h"
+#include "record/calculator.h"
+#include "record/display_sink.h"
 
 class QLabel;
 class QKeyEvent;

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "entry/calculator.h"
+#include "record/calculator.h"
 
 namespace orvane::testing {
 

@@ -6,8 +6,8 @@
 #include <exception>
 #include <string>
 
-#include "entry/calculator.h"
 #include "entry/invariants.h"
+#include "record/calculator.h"
 #include "tests/support/event_bytes.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "entry/calculator_state.h"
+#include "record/calculator_state.h"
 
 namespace orvane::testing {
 

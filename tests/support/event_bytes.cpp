@@ -2,9 +2,9 @@
 
 #include <array>
 
+#include "record/calculator.h"
 #include "tables/button_table.h"
 #include "tables/key_table.h"
-#include "entry/calculator.h"
 
 namespace orvane {
 

@@ -5,10 +5,10 @@
 #include <ostream>
 #include <sstream>
 
+#include "entry/utf8.h"
+#include "record/calculator.h"
 #include "tables/button_table.h"
 #include "tables/key_table.h"
-#include "entry/calculator.h"
-#include "entry/utf8.h"
 
 namespace orvane {
 

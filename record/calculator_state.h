@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "entry/slot_array.h"
+#include "record/slot_array.h"
 
 namespace orvane {
 

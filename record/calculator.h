@@ -1,13 +1,14 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "entry/calculator_state.h"
-#include "entry/display_sink.h"
-#include "entry/key_action.h"
-#include "eval/slot_set.h"
+#include "record/calculator_state.h"
+#include "record/display_sink.h"
+#include "record/slot_set.h"
+#include "tables/key_action.h"
 
 namespace orvane {
 
@@ -153,5 +154,10 @@ private:
     friend std::string FindInvariantViolation(const Calculator& calculator);
     friend struct SlotIndexCorruption;
 };
+
+// The window's key-down handler: runs the action the key table gives the key
+// on the calculator. It consumes nothing; the caller passes the key on to the
+// focused button.
+void Form_KeyDown(Calculator& calculator, std::int16_t keyCode, std::int16_t mask);
 
 }  // namespace orvane

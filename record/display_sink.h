@@ -2,10 +2,9 @@
 
 #include <string>
 
-namespace orvane {
+#include "tables/display_label.h"
 
-// The four displays of the calculator window.
-enum class Label { Expression = 1, Answer = 2, Memory1 = 3, Memory2 = 4 };
+namespace orvane {
 
 // Where the engine's output goes: the window shows it, tests and the replay
 // driver record it. The engine calls nothing else on the outside world.
