@@ -198,9 +198,9 @@ void Form1::BuildMenus() {
 
     QMenu* edit = addMenu("mnuHnensyuu", QStringLiteral("編集(&E)"));
     addItem(edit, "mnuSikicopy", QStringLiteral("式をコピー(&C)"),
-            [this] { calculator_.Perform(KeyAction::CopyExpression); });
+            [this] { Copy(KeyAction::CopyExpression); });
     addItem(edit, "mnuKotaecopy", QStringLiteral("答えをコピー(&D)"),
-            [this] { calculator_.Perform(KeyAction::CopyAnswer); });
+            [this] { Copy(KeyAction::CopyAnswer); });
 
     QMenu* help = addMenu("mnuHelp", QStringLiteral("ヘルプ(&H)"));
     addItem(help, "mnuVarjyon", QStringLiteral("バージョン情報(&A)"),
@@ -236,6 +236,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return false;
+}
+
+void Form1::Copy(KeyAction copy) {
+    speech_->Follow(copy, [this, copy] { calculator_.Perform(copy); });
 }
 
 void Form1::PreviewKey(const QKeyEvent& event) {

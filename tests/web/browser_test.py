@@ -90,6 +90,14 @@ IGNORED = [typed("+", "NumpadAdd", (107, 1), True, SHIFT), typed("5", "Digit5", 
 FOCUS_KEEPERS = [("right", "Command10"), ("left", "Label1"), ("left", "Label2"), ("left", "Label3"),
                  ("left", "Label4"), ("left", "Command43"), ("left", "background")]
 ENTER = typed("Enter", "Enter", (13, 0), text="\r", windowsVirtualKeyCode=13)
+# The About box opened from the keyboard over 9*4, then what is done in it:
+# (what, the key or the click, whether the box is open after it, whether a
+# control of the box has the focus). Nothing done may change the displays,
+# and closed, the box gives the focus back to the key that had it.
+OPEN_ABOUT = [typed("h", "KeyH", (72, 4), modifiers=ALT), typed("a", "KeyA", (65, 0))]
+ABOUT_STEPS = [("Tab", typed("Tab", "Tab", (9, 0)), True, True), ("a click on its text", "lblDescription", True, False),
+               ("5", MAIN_BLOCK["5"], True, False), ("Backspace", MAIN_BLOCK["⌫"], True, False),
+               ("Esc", MAIN_BLOCK["⎋"], False, False)]
 # Formulas typed on the main block (M) or the keypad (K), each evaluated with a click.
 FORMULAS = ["M12+3", "M(1+2)*3^2/4-5.5", "M2^0.5", "M7/0", "M((2)", "M1.5.5⌫⌫9", "M-(-3)*-2",
             "K12.5*4-7/2", "M0.000001*0.000001", "M99999999^9", "M3⎋4+4", "K0.1+0.2"]
@@ -243,6 +251,22 @@ def focus_kept(page):
         return page.browser.evaluate("document.getElementById('Label2').textContent")
     return [f"{button} click on {target}, then 2+3 and Enter: {shown!r}"
             for button, target in FOCUS_KEEPERS if (shown := answer(button, target)) != "5"]
+
+
+def about_keeps_keys(page):
+    browser, faults = page.browser, []
+    page.finish(page.click("Command1") + sum(map(page.press, [MAIN_BLOCK[c] for c in "⎋9*4"] + OPEN_ABOUT), []))
+    before = page.read()
+    page.measure_keys("#lblDescription")
+    for what, act, still_open, focused in ABOUT_STEPS:
+        page.finish(page.click(act) if isinstance(act, str) else page.press(act))
+        state = browser.evaluate("(about => [about.open, about.contains(document.activeElement)])"
+                                 "(document.getElementById('frmAbout'))")
+        if page.read() != before or state != [still_open, focused]:
+            faults.append(f"About box, after {what}: displays {page.read()!r}, open and focused {state}")
+    if (focus := browser.evaluate("document.activeElement.id")) != "Command1":
+        faults.append(f"the About box closed, the focus is on {focus!r}, not on the key that had it")
+    return faults
 
 
 def tap_upright(page, history, rng, replay):
@@ -411,7 +435,7 @@ def main():
         failures += compare(page, events, expected, "displays differ at ")
         print(f"{len(events)} events compared with the desktop", flush=True)
 
-        failures += focus_kept(page)
+        failures += focus_kept(page) + about_keeps_keys(page)
         # Installable, under a policy that names where scripts come from, and
         # every drawn key has a name for screen readers, English ones marked so.
         if "script-src 'self'" not in browser.evaluate(
