@@ -98,6 +98,13 @@ OPEN_ABOUT = [typed("h", "KeyH", (72, 4), modifiers=ALT), typed("a", "KeyA", (65
 ABOUT_STEPS = [("Tab", typed("Tab", "Tab", (9, 0)), True, True), ("a click on its text", "lblDescription", True, False),
                ("5", MAIN_BLOCK["5"], True, False), ("Backspace", MAIN_BLOCK["⌫"], True, False),
                ("Esc", MAIN_BLOCK["⎋"], False, False)]
+# Typed on the main block, with clicks for = and the memory keys (S store,
+# R recall and C clear memory 1) and the menu's copies (X the expression, Y
+# the answer): after each, the page must say what the desktop's narration
+# says, in English and in Japanese.
+SPOKEN = "0.⎋2+3*4(⌫⌫=++=S⎋R*2=XY77/8-9^2(((⌫=C1/0="
+CLICKED = {"=": {"button": 1}, "S": {"button": 25}, "R": {"button": 27}, "C": {"button": 29},
+           "X": {"menu": "mnuSikicopy"}, "Y": {"menu": "mnuKotaecopy"}}
 # Formulas typed on the main block (M) or the keypad (K), each evaluated with a click.
 FORMULAS = ["M12+3", "M(1+2)*3^2/4-5.5", "M2^0.5", "M7/0", "M((2)", "M1.5.5⌫⌫9", "M-(-3)*-2",
             "K12.5*4-7/2", "M0.000001*0.000001", "M99999999^9", "M3⎋4+4", "K0.1+0.2"]
@@ -260,13 +267,35 @@ def about_keeps_keys(page):
     page.measure_keys("#lblDescription")
     for what, act, still_open, focused in ABOUT_STEPS:
         page.finish(page.click(act) if isinstance(act, str) else page.press(act))
-        state = browser.evaluate("(about => [about.open, about.contains(document.activeElement)])"
-                                 "(document.getElementById('frmAbout'))")
+        state = browser.evaluate("[document.getElementById('frmAbout').open,"
+                                 " !!document.activeElement.closest('#frmAbout button')]")
         if page.read() != before or state != [still_open, focused]:
             faults.append(f"About box, after {what}: displays {page.read()!r}, open and focused {state}")
     if (focus := browser.evaluate("document.activeElement.id")) != "Command1":
         faults.append(f"the About box closed, the focus is on {focus!r}, not on the key that had it")
     return faults
+
+
+def spoken_lines(url, replay, language):
+    """What the page's live region says after each event of SPOKEN, each
+    after a pause (see desktop_states for the events' lines)."""
+    events = [CLICKED.get(c) or MAIN_BLOCK[c] for c in SPOKEN]
+    with chromium(flags=[f"--lang={language}", f"--accept-lang={language}"]) as browser, \
+            tempfile.NamedTemporaryFile("w", encoding="utf-8", suffix=".tsv") as texts:
+        page = Page(browser, url)
+        texts.write("".join(f"{source}\t{text}\n" for source, text in browser.evaluate(
+            "Object.entries(self.orvaneTexts[navigator.language.split('-')[0]] || {})")))
+        texts.flush()
+        said = subprocess.run([replay, "--spoken", texts.name], input="\n".join(map(replay_line, events)) + "\n",
+                              capture_output=True, text=True, check=True).stdout.split("\n")
+        for index, event in enumerate(events):
+            time.sleep(0.25)  # keys closer together are said together
+            browser.evaluate("document.getElementById('echo').replaceChildren()")
+            page.run(event)
+            heard = browser.evaluate("document.getElementById('echo').textContent.replaceAll('\\u200b', '')")
+            if heard != said[index]:
+                return [f"{language}: after {SPOKEN[:index + 1]!r} the page says {heard!r}, the desktop {said[index]!r}"]
+    return []
 
 
 def tap_upright(page, history, rng, replay):
@@ -471,6 +500,7 @@ def main():
     with serving(args.page) as (_, url):
         failures += [f"{name}: {e}" for name, *fault in FAULTS for e in check_fault(url, *fault)]
         failures += clicks_wait_for_engine(url)
+        failures += spoken_lines(url, args.replay, "en-US") + spoken_lines(url, args.replay, "ja")
     failures += release_arrives_whole(args.page)
 
     for failure in failures:
