@@ -231,9 +231,36 @@
     return true;
   }
 
+  // A key always holds the focus, as on the desktop: where a screen reader's
+  // reading left it on a display, the menu bar or nothing, the key that had
+  // it last takes it back at the next key press, and Enter or Space presses
+  // that key. Left and Right move it to the key before or after in the tab
+  // order, round from the last to the first, as the desktop's keys do.
+  function keyHoldsFocus(event) {
+    const keys = Array.from(document.querySelectorAll('#keypad .key')).filter((k) => !k.disabled && k.offsetParent);
+    if (!keys.includes(document.activeElement)) {
+      const last = keys.includes(lastKey) ? lastKey : keys[0];
+      last.focus({ preventScroll: true });
+      if (event.key !== 'Enter' && event.key !== ' ') return false;
+      last.click();
+    } else if (event.key === 'ArrowLeft' || event.key === 'ArrowRight') {
+      const at = keys.indexOf(document.activeElement) + (event.key === 'ArrowRight' ? 1 : keys.length - 1);
+      keys[at % keys.length].focus();
+    } else {
+      return false;
+    }
+    event.preventDefault();
+    return true;
+  }
+  let lastKey = null;
+  document.addEventListener('focusin', (event) => {
+    if (event.target.matches('#keypad .key')) lastKey = event.target;
+  });
+
   function setUpKeys(menus) {
     document.addEventListener('keydown', (event) => {
       if (menus.aboutHasKeys(event) || menus.handleKey(event) || event.isComposing) return;
+      if (!event.ctrlKey && !event.altKey && !event.metaKey && keyHoldsFocus(event)) return;
       let key = event.key;
       if (key === 'Dead' && layout && layout.get(event.code) === '^') key = '^';
       const mask = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);

@@ -86,9 +86,15 @@ KEYPAD = {**{str(d): typed(str(d), f"Numpad{d}", (96 + d, 0), True) for d in ran
 IGNORED = [typed("+", "NumpadAdd", (107, 1), True, SHIFT), typed("5", "Digit5", (53, 2), modifiers=CTRL),
            typed("5", "Digit5", (53, 4), modifiers=ALT)]
 # Clicks that must leave the keyboard's focus on the key that had it, as on
-# the desktop: each is followed by 2+3 and Enter, which the = key evaluates.
+# the desktop, and the focus moved off the keys as a screen reader's reading
+# moves it (to the menu bar, or to nothing): each is followed by 2+3 and
+# Enter, which the = key evaluates.
 FOCUS_KEEPERS = [("right", "Command10"), ("left", "Label1"), ("left", "Label2"), ("left", "Label3"),
-                 ("left", "Label4"), ("left", "Command43"), ("left", "background")]
+                 ("left", "Label4"), ("left", "Command43"), ("left", "background"), ("focus", "mnuHelp"),
+                 ("focus", "body")]
+# Left and Right from the evaluate key, one after another: the key so many
+# places after it in the tab order, round the ends.
+ARROWS = [("ArrowRight", 1), ("ArrowRight", 2), ("ArrowLeft", 1), ("ArrowLeft", 0), ("ArrowLeft", -1)]
 ENTER = typed("Enter", "Enter", (13, 0), text="\r", windowsVirtualKeyCode=13)
 # The About box opened from the keyboard over 9*4, then what is done in it:
 # (what, the key or the click, whether the box is open after it, whether a
@@ -253,11 +259,23 @@ def compare(page, events, expected, where):
 def focus_kept(page):
     """What 2+3 and Enter give after each click that must not take the focus."""
     def answer(button, target):
-        page.finish(page.click("Command1") + page.press(MAIN_BLOCK["⎋"]) + page.click(target, button=button) +
-                    sum(map(page.press, [MAIN_BLOCK["2"], MAIN_BLOCK["+"], MAIN_BLOCK["3"], ENTER]), []))
+        page.finish(page.click("Command1") + page.press(MAIN_BLOCK["⎋"]))
+        if button == "focus":
+            page.browser.evaluate(f"document.{'activeElement.blur' if target == 'body' else f'getElementById({target!r}).focus'}()")
+        else:
+            page.finish(page.click(target, button=button))
+        page.finish(sum(map(page.press, [MAIN_BLOCK["2"], MAIN_BLOCK["+"], MAIN_BLOCK["3"], ENTER]), []))
         return page.browser.evaluate("document.getElementById('Label2').textContent")
-    return [f"{button} click on {target}, then 2+3 and Enter: {shown!r}"
-            for button, target in FOCUS_KEEPERS if (shown := answer(button, target)) != "5"]
+    faults = [f"{button} on {target}, then 2+3 and Enter: {shown!r}"
+              for button, target in FOCUS_KEEPERS if (shown := answer(button, target)) != "5"]
+    keys = page.browser.evaluate("[...document.querySelectorAll('#keypad .key')].filter(k => k.offsetParent &&"
+                                 " !k.disabled).map(k => k.id)")
+    page.finish(page.click("Command1"))
+    for arrow, places in ARROWS:
+        page.finish(page.press(typed(arrow, arrow, (0, 0))))
+        if (focused := page.browser.evaluate("document.activeElement.id")) != keys[places % len(keys)]:
+            faults.append(f"{arrow} to {focused}, not {keys[places % len(keys)]}")
+    return faults
 
 
 def about_keeps_keys(page):
