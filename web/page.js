@@ -92,10 +92,8 @@
   }
 
   const labels = [1, 2, 3, 4].map((n) => document.getElementById('Label' + n));
-  // The answer as a sentence where a screen reader's status bar command
-  // finds it, and at the end of the evaluate key's description, as the
-  // desktop has it.
-  const answerBar = document.getElementById('answerBar');
+  // The answer as a sentence at the end of the evaluate key's description,
+  // as the desktop has it.
   const evaluate = document.getElementById('Command1');
   const evaluateDescription = evaluate.getAttribute('aria-description');
   let copied = 0;
@@ -109,10 +107,8 @@
       const name = engine.displayLine(i + 1);
       if (label.ariaLabel !== name) label.ariaLabel = name;
     });
-    if (answerBar.textContent !== labels[1].ariaLabel) {
-      answerBar.textContent = labels[1].ariaLabel;
-      evaluate.setAttribute('aria-description', evaluateDescription + ' ' + labels[1].ariaLabel);
-    }
+    const described = evaluateDescription + ' ' + labels[1].ariaLabel;
+    if (evaluate.getAttribute('aria-description') !== described) evaluate.setAttribute('aria-description', described);
     const writes = engine.clipboardWrites();
     if (writes !== copied) {
       copied = writes;
