@@ -92,8 +92,9 @@
   }
 
   const labels = [1, 2, 3, 4].map((n) => document.getElementById('Label' + n));
-  // The answer as a sentence at the end of the evaluate key's description,
-  // as the desktop has it.
+  // The answer as a sentence in the evaluate key's description, as the
+  // desktop has it, but first: a screen reader says the description of the
+  // focused key again when it changes, and the answer is what is new.
   const evaluate = document.getElementById('Command1');
   const evaluateDescription = evaluate.getAttribute('aria-description');
   let copied = 0;
@@ -107,7 +108,7 @@
       const name = engine.displayLine(i + 1);
       if (label.ariaLabel !== name) label.ariaLabel = name;
     });
-    const described = evaluateDescription + ' ' + labels[1].ariaLabel;
+    const described = labels[1].ariaLabel + ' ' + evaluateDescription;
     if (evaluate.getAttribute('aria-description') !== described) evaluate.setAttribute('aria-description', described);
     const writes = engine.clipboardWrites();
     if (writes !== copied) {
