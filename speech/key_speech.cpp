@@ -36,6 +36,10 @@ void KeySpeech::Follow(KeyAction action, const std::function<void()>& run) {
     }
 }
 
+void KeySpeech::Tell(const QString& text) {
+    if (listening_) keys_.Announce(text);
+}
+
 void KeySpeech::Say(const SpokenLine& line) {
     const QString text = QString::fromStdU16String(line.text);
     // The answer is made whether or not a screen reader listens yet: a

@@ -37,6 +37,10 @@ public:
         return QString::fromStdU16String(narration_.AnswerSentence());
     }
 
+    // Says a text as a key's echo is said: the name of a menu as it opens,
+    // which a screen reader does not say of a popup menu by itself.
+    void Tell(const QString& text);
+
     // Whether the displays' changes go untold because the echo says them.
     bool Echoes() const { return following_ && listening_; }
 

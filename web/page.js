@@ -295,6 +295,8 @@
       title.setAttribute('aria-expanded', 'true');
       title.nextElementSibling.hidden = false;
       (focusFirst ? itemsOf(title)[0] : title).focus();
+      // A screen reader says the item it lands on, not which menu opened.
+      speech.tell(title.ariaLabel);
     }
     function leave() {
       close();

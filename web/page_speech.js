@@ -23,6 +23,7 @@ self.orvaneSpeech = function (echo) {
   }
 
   return {
+    tell,
     // After each key, press or copy the engine has run: what it says at
     // once, and the echoes of a burst of keys when they are due.
     follow(engine) {

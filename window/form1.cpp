@@ -206,6 +206,10 @@ void Form1::BuildMenus() {
     addItem(help, "mnuVarjyon", QStringLiteral("バージョン情報(&A)"),
             [this] { mnuVarjyon_Click(); });
     DescribeMenus(bar);
+    for (QMenu* menu : {file, edit, help}) {
+        connect(menu, &QMenu::aboutToShow, this,
+                [this, menu] { speech_->Tell(menu->accessibleName()); });
+    }
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

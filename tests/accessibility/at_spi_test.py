@@ -271,6 +271,7 @@ ORCA_STEPS = [
     ("key", "KP_Enter", "Answer: 3152.", "答えは 3152。"),
     # The status bar, Orca's modifier with the same key twice.
     ("key", "Insert+KP_Enter Insert+KP_Enter", "Answer: 3152.", "答えは 3152。"),
+    # Copy says what it copied.
     ("key", "--delay 300 alt+e c", "copied 12 plus 34", "をコピー"),
     ("about", "menu 2", "version 1.1.", "バージョン 1.1."),
 ]
@@ -294,7 +295,8 @@ PAGE_STEPS = [
     ("key", "Up Up Up", (), ()),
     ("key", "Insert+a", "Focus mode", "Focus mode"),
     ("key", "Return", "Answer: 7.", "答えは 7。"),
-    ("key", "--delay 300 alt+e c", "copied 2 plus 5", "2 プラス 5 をコピー"),
+    # A menu opened by its access key says its name; Copy says what it copied.
+    ("key", "--delay 300 alt+e c", ("Edit", "copied 2 plus 5"), ("編集", "2 プラス 5 をコピー")),
     ("key", "alt+h a", "version 1.1.0", "バージョン 1.1.0"),
     ("key", "Escape Tab", "digit 0 push button", "数字 0"),
 ]
