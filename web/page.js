@@ -281,6 +281,9 @@
     let open = null;  // the title whose menu is open
     let returnFocus = null;
 
+    // Each menu is named as its title is, so that a screen reader says which
+    // menu opened as the focus lands on its first item.
+    for (const title of titles) Object.assign(title.nextElementSibling, { ariaLabel: title.ariaLabel, lang: title.lang });
     const itemsOf = (title) => Array.from(title.nextElementSibling.querySelectorAll('[role=menuitem]'));
     function close() {
       if (!open) return;
@@ -295,8 +298,6 @@
       title.setAttribute('aria-expanded', 'true');
       title.nextElementSibling.hidden = false;
       (focusFirst ? itemsOf(title)[0] : title).focus();
-      // A screen reader says the item it lands on, not which menu opened.
-      speech.tell(title.ariaLabel);
     }
     function leave() {
       close();
@@ -343,6 +344,7 @@
         if (!about.open) {
           beforeAbout = document.activeElement;
           loadAbout();
+          speech.hush();
           about.showModal();
         }
         about.querySelector('#cmdOK').focus();

@@ -23,7 +23,11 @@ self.orvaneSpeech = function (echo) {
   }
 
   return {
-    tell,
+    // Takes the last line away: the page around a modal box goes out of a
+    // screen reader's view, and a line still there as it comes back is read again.
+    hush() {
+      echo.replaceChildren();
+    },
     // After each key, press or copy the engine has run: what it says at
     // once, and the echoes of a burst of keys when they are due.
     follow(engine) {

@@ -295,10 +295,10 @@ PAGE_STEPS = [
     ("key", "Up Up Up", (), ()),
     ("key", "Insert+a", "Focus mode", "Focus mode"),
     ("key", "Return", "Answer: 7.", "答えは 7。"),
+    ("key", "Tab", "digit 0 push button", "数字 0"),
     # A menu opened by its access key says its name; Copy says what it copied.
     ("key", "--delay 300 alt+e c", ("Edit", "copied 2 plus 5"), ("編集", "2 プラス 5 をコピー")),
     ("key", "alt+h a", "version 1.1.0", "バージョン 1.1.0"),
-    ("key", "Escape Tab", "digit 0 push button", "数字 0"),
 ]
 
 
@@ -408,7 +408,8 @@ def act(session, clock, window, how, what):
 def said_in_order(lines, texts):
     """In this order, several texts to a line as gathered echoes come, not
     counting Orca's key echo (which ends in a space); a short text as a word."""
-    spoken, start = "\n".join(line for line in lines if not line.endswith(" ")), 0
+    spoken = "\n".join(line for line in lines if not line.endswith(" ")).replace("\u200b", "")
+    start = 0
     for text in texts:
         word = re.escape(text) if len(text) > 2 else r"(^|\s)" + re.escape(text) + r"(?=\s|\.?$)"
         found = re.compile(word, re.M).search(spoken, start)
