@@ -290,7 +290,7 @@ PAGE_STEPS = [
     ("key", "Escape", "cleared", "クリア"),
     # Read in browse mode, which leaves the focus where the reading stopped:
     # back in focus mode, Enter still evaluates.
-    ("type", "2+5", "plus 5", "プラス 5"),
+    ("type", "2+5", "5", "5"),
     ("key", "Insert+a", "Browse mode", "Browse mode"),
     ("key", "Up Up Up", (), ()),
     ("key", "Insert+a", "Focus mode", "Focus mode"),
