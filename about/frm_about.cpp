@@ -7,10 +7,12 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "about/orvane_version.h"
-#include "speech/about_accessible.h"
-#include "window_kit/fixed_window_state.h"
 #include "faces/icon.h"
+#include "narration/about_lines.h"
+#include "speech/about_accessible.h"
+#include "speech/spoken_captions.h"
+#include "tables/about_box.h"
+#include "window_kit/fixed_window_state.h"
 #include "window_kit/twips.h"
 #include "window_kit/whole_steps.h"
 #include "window_kit/window_fonts.h"
@@ -86,13 +88,12 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     lblTitle_ = MakeLabel(this, "lblTitle", QString(), {1050, 240, 2205, 360});
     lblVersion_ = MakeLabel(this, "lblVersion", QStringLiteral("Ｖｅｒｓｉｏｎ　1.00"),
                             {1050, 682, 2205, 360});
-    MakeLabel(this, "lblDescription", QStringLiteral("式入力型関数電卓"), {1050, 1125, 2205, 360});
+    MakeLabel(this, "lblDescription", QString::fromUtf16(kAboutBox.description),
+              {1050, 1125, 2205, 360});
     new Rule(this, 1, QColor(128, 128, 128), {120, 1680, 5684 - 120, 15});
     new Rule(this, 0, QColor(255, 255, 255), {120, 1920, 5669 - 120, 30});
-    QLabel* disclaimer =
-        MakeLabel(this, "lblDisclaimer",
-                  QStringLiteral("不具合はbugs@orvane.example.org までメールでお知らせください"),
-                  {120, 2160, 2535, 585});
+    QLabel* disclaimer = MakeLabel(this, "lblDisclaimer", QString::fromUtf16(kAboutBox.disclaimer),
+                                   {120, 2160, 2535, 585});
     disclaimer->setWordWrap(true);
 
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
@@ -108,14 +109,11 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 }
 
 void frmAbout::Form_Load() {
-    const QString title = QString::fromUtf8(kProgramTitle);
-    setWindowTitle(title + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
-    lblVersion_->setText(QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3")
-                             .arg(kVersionMajor)
-                             .arg(kVersionMinor)
-                             .arg(kVersionRevision));
-    lblTitle_->setText(title);
-    DescribeAboutBox(this);
+    const AboutLines about = ReadAboutBox(DesktopWords());
+    setWindowTitle(QString::fromStdU16String(about.caption));
+    lblVersion_->setText(QString::fromStdU16String(about.versionLine));
+    lblTitle_->setText(QString::fromStdU16String(about.title));
+    DescribeAboutBox(this, about);
 }
 
 void frmAbout::reject() {

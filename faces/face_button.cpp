@@ -18,7 +18,8 @@ namespace orvane {
 FaceButton::FaceButton(const ButtonSpec& button, QWidget* parent)
     : QAbstractButton(parent), button_(button) {
     setObjectName(QStringLiteral("Command%1").arg(button.number));
-    PressAtOnceForAssistiveTechnology(this);  // before anything asks for its interface
+    // Before anything asks for its interface.
+    PressAtOnceForAssistiveTechnology(this, button.action == KeyAction::Evaluate);
     if (*button.tooltip) setToolTip(QString::fromUtf8(button.tooltip));
     // In the user's language; the faces and tooltips stay as they are.
     const ButtonSpeech speech = SpeakButton(button.number);

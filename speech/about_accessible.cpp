@@ -2,17 +2,13 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QCoreApplication>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QWidget>
 
-#include "about/orvane_version.h"
+#include "narration/about_lines.h"
 
 namespace orvane {
 namespace {
-
-QString Tr(const char* text) { return QCoreApplication::translate("Orvane", text); }
 
 constexpr char kLineProperty[] = "orvaneAboutLine";
 
@@ -37,7 +33,8 @@ public:
 };
 
 QAccessibleInterface* AboutLineFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("QLabel") && object && object->property(kLineProperty).toBool()) {
+    if (className == QLatin1String("QLabel") && object &&
+        object->property(kLineProperty).toBool()) {
         return new AboutLine(static_cast<QLabel*>(object));
     }
     return nullptr;
@@ -51,26 +48,13 @@ void Name(QWidget* box, const char* control, const QString& name) {
 
 }  // namespace
 
-void DescribeAboutBox(QWidget* box) {
+void DescribeAboutBox(QWidget* box, const AboutLines& about) {
     QAccessible::installFactory(AboutLineFactory);  // Qt keeps each factory once
-    const QString title = QString::fromUtf8(kProgramTitle);
-    const QString version =
-        QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
-    box->setAccessibleName(Tr(QT_TRANSLATE_NOOP("Orvane", "%1 version information")).arg(title));
-    const QString description =
-        Tr(QT_TRANSLATE_NOOP("Orvane", "Scientific calculator with formula entry"));
-    QString disclaimer;
-    if (auto* label = box->findChild<QLabel*>(QStringLiteral("lblDisclaimer"))) {
-        const QRegularExpression address(QStringLiteral("[\\w.+-]+@[\\w.-]+\\w"));
-        disclaimer = Tr(QT_TRANSLATE_NOOP("Orvane", "Please report defects by mail to %1"))
-                         .arg(address.match(label->text()).captured());
-    }
-    box->setAccessibleDescription(
-        Tr(QT_TRANSLATE_NOOP("Orvane", "%1, version %2.")).arg(title, version) + u' ' +
-        Tr(QT_TRANSLATE_NOOP("Orvane", "%1. %2.")).arg(description, disclaimer));
-    Name(box, "lblVersion", Tr(QT_TRANSLATE_NOOP("Orvane", "version %1")).arg(version));
-    Name(box, "lblDescription", description);
-    Name(box, "lblDisclaimer", disclaimer);
+    box->setAccessibleName(QString::fromStdU16String(about.name));
+    box->setAccessibleDescription(QString::fromStdU16String(about.description));
+    Name(box, "lblVersion", QString::fromStdU16String(about.spokenVersion));
+    Name(box, "lblDescription", QString::fromStdU16String(about.spokenDescription));
+    Name(box, "lblDisclaimer", QString::fromStdU16String(about.spokenDisclaimer));
     for (QLabel* line : box->findChildren<QLabel*>()) {
         if (!line->objectName().startsWith(QLatin1String("lbl"))) continue;
         line->setProperty(kLineProperty, true);

@@ -17,7 +17,7 @@ constexpr char kDisplayProperty[] = "orvaneDisplay";
 constexpr char kStatusBarProperty[] = "orvaneStatusBar";
 
 // The display's caption in the words a screen reader should read.
-QString SpokenText(const QLabel* display, const QString& caption) {
+QString SpokenForm(const QLabel* display, const QString& caption) {
     return SpokenCaption(static_cast<Label>(display->property(kDisplayProperty).toInt()), caption);
 }
 
@@ -82,7 +82,7 @@ public:
 private:
     const QLabel* label() const { return static_cast<const QLabel*>(object()); }
     QString caption() const { return label()->text(); }
-    QString spoken() const { return SpokenText(label(), caption()); }
+    QString spoken() const { return SpokenForm(label(), caption()); }
 
     // The character's box in the label's coordinates: the caption is laid
     // out in one line, in the label's font and alignment, within its margin.
@@ -149,8 +149,8 @@ void SetDisplayCaption(QLabel* display, const QString& caption, bool tell) {
     const QString old = display->text();
     display->setText(caption);
     if (old != caption) {
-        QAccessibleTextUpdateEvent event(display, 0, SpokenText(display, old),
-                                         SpokenText(display, caption));
+        QAccessibleTextUpdateEvent event(display, 0, SpokenForm(display, old),
+                                         SpokenForm(display, caption));
         QAccessible::updateAccessibility(&event);
     }
 }

@@ -10,6 +10,7 @@ namespace orvane {
 namespace {
 
 constexpr char kPressAtOnceProperty[] = "orvanePressAtOnce";
+constexpr char kTellsAnswerProperty[] = "orvaneTellsAnswer";
 // The answer a key's description ends with, as last told for that key.
 constexpr char kAnswerProperty[] = "orvaneAnswerTold";
 
@@ -22,6 +23,7 @@ QString& CurrentAnswer() {
 // focused key is told at once, any other key when it gets the focus, before
 // the screen reader hears of that focus.
 void Retell(QWidget* key) {
+    if (!key->property(kTellsAnswerProperty).toBool()) return;
     if (key->property(kAnswerProperty).toString() == CurrentAnswer()) return;
     key->setProperty(kAnswerProperty, CurrentAnswer());
     if (!QAccessible::isActive()) return;
@@ -79,9 +81,10 @@ QAccessibleInterface* PressAtOnceFactory(const QString&, QObject* object) {
 
 }  // namespace
 
-void PressAtOnceForAssistiveTechnology(QAbstractButton* button) {
+void PressAtOnceForAssistiveTechnology(QAbstractButton* button, bool tellsAnswer) {
     QAccessible::installFactory(PressAtOnceFactory);  // Qt keeps each factory once
     button->setProperty(kPressAtOnceProperty, true);
+    button->setProperty(kTellsAnswerProperty, tellsAnswer);
     static RetellOnFocus retell;
     button->installEventFilter(&retell);
 }

@@ -48,6 +48,7 @@ struct SpokenPhrases {
     const char* deleted = QT_TRANSLATE_NOOP("Orvane", "deleted %1");
     const char* memory1Cleared = QT_TRANSLATE_NOOP("Orvane", "memory 1 cleared");
     const char* memory2Cleared = QT_TRANSLATE_NOOP("Orvane", "memory 2 cleared");
+    const char* copied = QT_TRANSLATE_NOOP("Orvane", "copied %1");
     // A key named by one character, on the page: a web screen reader reads
     // such a button's description in place of its name.
     const char* digit = QT_TRANSLATE_NOOP("Orvane", "digit %1");

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Fails when an #include runs against the arrows between the source rooms: the
-engine and the tables include nothing of the window's rooms, the page or Qt;
-the tables (data and lookups) nothing of the engine; and no engine folder
+engine, the tables and the narration include nothing of the window's rooms,
+the page or Qt; the tables (data and lookups) nothing of the engine or the
+narration; the engine nothing of the narration above it; and no engine folder
 leads back to itself through the others.   tools/check_arrows.py [SOURCE_ROOT]
 """
 import re
@@ -9,7 +10,7 @@ import sys
 from pathlib import Path
 
 ENGINE = ("record", "entry", "eval", "edit")
-PLAIN = ENGINE + ("tables",)
+PLAIN = ENGINE + ("tables", "narration")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.MULTILINE)
 
 
@@ -36,8 +37,10 @@ def main():
                 where = f"{source.relative_to(root)} includes {path}"
                 if to not in PLAIN:
                     wrong.append(f"{where}: {room}/ stands on no window room, page or Qt")
-                elif room == "tables" and to in ENGINE:
+                elif room == "tables" and to in ENGINE + ("narration",):
                     wrong.append(f"{where}: tables/ holds data and lookups only")
+                elif room in ENGINE and to == "narration":
+                    wrong.append(f"{where}: the engine knows nothing of what is said of it")
                 elif room != to and to in ENGINE:
                     graph.setdefault(room, set()).add(to)
     if found := next(filter(None, (cycle(graph, [room]) for room in sorted(graph))), None):

@@ -491,5 +491,9 @@
         <source>digit %1</source>
         <translation>数字 %1</translation>
     </message>
+    <message>
+        <source>copied %1</source>
+        <translation>%1 をコピー</translation>
+    </message>
 </context>
 </TS>

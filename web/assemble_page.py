@@ -329,6 +329,11 @@ def main():
               "\n".join(rules + display_rules(page)) + "\n",
               "TOUCH_STYLE": touch_css((web / "touch.css").read_text(encoding="utf-8"), args.touch_layouts)}
     page = page.replace("<!--@KEYPAD@-->", keys)
+    # The About box shows what its Load would set, from the table the desktop shows it from.
+    for name, text in tables["about"].items():
+        page, found = re.subn(f'(id="{name}"[^>]*>)(<)', lambda tags: tags[1] + escape(text) + tags[2], page)
+        if found != 1:
+            raise SystemExit(f"index.html: {found} elements with id {name}")
     # The menus and the displays are named from the tables the desktop names them from.
     for name, speech in tables["names"].items():
         page, found = re.subn(f'id="{name}"', lambda tag: f'{tag[0]} data-speech="{escape(speech)}"', page)

@@ -25,13 +25,17 @@
     return {};
   })();
   const say = (source) => texts[source] || source;
-  const speech = self.orvaneSpeech(self.orvaneWords, say, document.getElementById('echo'));
+  const words = self.orvaneWords;
+  const speech = self.orvaneSpeech(document.getElementById('echo'));
+  // A key's name, long enough that a screen reader reads it and not the
+  // description in its place.
+  const keyName = (name) => (name.length === 1 ? say(words.digit).replace('%1', name) : say(name));
 
   // An element named in English that shows no Japanese text is marked
   // English, so that it is not read with the page's Japanese voice.
   const JAPANESE = /[\u3000-\u9fff\uff00-\uffef]/;
   function describe(element, name, description) {
-    if (name) element.setAttribute('aria-label', element.matches('.key') ? speech.keyName(name) : say(name));
+    if (name) element.setAttribute('aria-label', element.matches('.key') ? keyName(name) : say(name));
     if (description) element.setAttribute('aria-description', say(description));
     if (name && !texts[name] && !JAPANESE.test(element.textContent)) element.lang = 'en';
   }
@@ -44,8 +48,9 @@
   // names, when the page speaks English.
   const english = !Object.keys(texts).length;
   const hint = document.getElementById('hint');
-  hint.textContent = speech.hint;
-  for (const element of [hint, document.getElementById('echo'), ...document.querySelectorAll('.display')]) {
+  hint.textContent = say(words.hint);
+  const about = document.getElementById('frmAbout');
+  for (const element of [hint, about, document.getElementById('echo'), ...document.querySelectorAll('.display')]) {
     if (english) element.lang = 'en';
   }
 
@@ -61,6 +66,12 @@
     form.style.transform = 'scale(' + scale + ')';
     frame.style.width = WINDOW_WIDTH * scale + 'px';
     frame.style.height = form.offsetHeight * scale + 'px';
+    // The About box stands in the top layer, outside the scaled window: it
+    // is placed and scaled as though it were inside.
+    const box = form.getBoundingClientRect();
+    about.style.setProperty('--scale', scale);
+    about.style.setProperty('--left', box.left + scrollX + 'px');
+    about.style.setProperty('--top', box.top + scrollY + 'px');
   }
   // Where the style sheet can scale by itself, the first frame is already
   // right; fitting waits for it rather than lay the page out before it.
@@ -81,6 +92,11 @@
   }
 
   const labels = [1, 2, 3, 4].map((n) => document.getElementById('Label' + n));
+  // The answer as a sentence in the evaluate key's description, as the
+  // desktop has it, but first: a screen reader says the description of the
+  // focused key again when it changes, and the answer is what is new.
+  const evaluate = document.getElementById('Command1');
+  const evaluateDescription = evaluate.getAttribute('aria-description');
   let copied = 0;
   // Shows what the engine set and hands new clipboard text on; a browser
   // that refuses the clipboard leaves it as it was.
@@ -89,9 +105,11 @@
       const caption = engine.caption(i + 1);
       const shown = label.firstElementChild;
       if (shown.textContent !== caption) shown.textContent = caption;
-      const name = speech.displayName(i + 1, caption);
+      const name = engine.displayLine(i + 1);
       if (label.ariaLabel !== name) label.ariaLabel = name;
     });
+    const described = labels[1].ariaLabel + ' ' + evaluateDescription;
+    if (evaluate.getAttribute('aria-description') !== described) evaluate.setAttribute('aria-description', described);
     const writes = engine.clipboardWrites();
     if (writes !== copied) {
       copied = writes;
@@ -101,7 +119,7 @@
 
   for (const key of document.querySelectorAll('#client .key:not([hidden])')) {
     const number = Number(key.id.slice('Command'.length));
-    key.addEventListener('click', () => act(() => follow(engine.buttonAction(number), () => engine.press(number))));
+    key.addEventListener('click', () => act(() => follow(() => engine.press(number, performance.now()))));
   }
   // A layout that types ^ with a dead key reports "Dead"; its layout map
   // says which key that is, where the browser offers one.
@@ -155,16 +173,22 @@
     const cwrap = module.cwrap;
     const ready = {
       start: cwrap('orvane_start', null, []),
-      press: cwrap('orvane_press_button', null, ['number']),
-      keyDown: cwrap('orvane_key_down', null, ['number', 'number']),
-      buttonAction: cwrap('orvane_button_action', 'number', ['number']),
-      keyAction: cwrap('orvane_key_action', 'number', ['number', 'number']),
+      press: cwrap('orvane_press_button', null, ['number', 'number']),
+      keyDown: cwrap('orvane_key_down', null, ['number', 'number', 'number']),
       translate: cwrap('orvane_translate_key', 'number', ['string', 'number', 'number']),
-      copy: cwrap('orvane_copy', null, ['number']),
+      copy: cwrap('orvane_copy', null, ['number', 'number']),
+      said: cwrap('orvane_said', 'string', []),
+      gatheredDue: cwrap('orvane_gathered_due', 'number', []),
+      sayGathered: cwrap('orvane_say_gathered', 'string', []),
+      displayLine: cwrap('orvane_display_line', 'string', ['number']),
+      aboutLine: cwrap('orvane_about_line', 'string', ['number']),
       caption: cwrap('orvane_caption', 'string', ['number']),
       clipboard: cwrap('orvane_clipboard', 'string', []),
       clipboardWrites: cwrap('orvane_clipboard_writes', 'number', []),
     };
+    // The engine says what it says in the language the page speaks.
+    const translate = cwrap('orvane_translate', null, ['string', 'string']);
+    for (const [source, text] of Object.entries(texts)) translate(source, text);
     ready.start();
     engine = ready;
     for (const step of waiting.splice(0)) step();
@@ -193,11 +217,10 @@
   }
 
   // Runs a key's action, shows what it did and says so.
-  function follow(action, run) {
-    const before = labels.map((label) => label.textContent);
+  function follow(run) {
     run();
     show();
-    speech.follow(action, before, labels.map((label) => label.textContent));
+    speech.follow(engine);
   }
 
   function pressKey(key, keypad, mask) {
@@ -205,18 +228,40 @@
     if (packed < 0) return false;
     const code = packed % 65536;
     const held = Math.floor(packed / 65536);
-    follow(engine.keyAction(code, held), () => engine.keyDown(code, held));
+    follow(() => engine.keyDown(code, held, performance.now()));
     return true;
   }
 
+  // A key always holds the focus, as on the desktop: where a screen reader's
+  // reading left it on a display, the menu bar or nothing, the key that had
+  // it last takes it back at the next key press, and Enter or Space presses
+  // that key. Left and Right move it to the key before or after in the tab
+  // order, round from the last to the first, as the desktop's keys do.
+  function keyHoldsFocus(event) {
+    const keys = Array.from(document.querySelectorAll('#keypad .key')).filter((k) => !k.disabled && k.offsetParent);
+    if (!keys.includes(document.activeElement)) {
+      const last = keys.includes(lastKey) ? lastKey : keys[0];
+      last.focus({ preventScroll: true });
+      if (event.key !== 'Enter' && event.key !== ' ') return false;
+      last.click();
+    } else if (event.key === 'ArrowLeft' || event.key === 'ArrowRight') {
+      const at = keys.indexOf(document.activeElement) + (event.key === 'ArrowRight' ? 1 : keys.length - 1);
+      keys[at % keys.length].focus();
+    } else {
+      return false;
+    }
+    event.preventDefault();
+    return true;
+  }
+  let lastKey = null;
+  document.addEventListener('focusin', (event) => {
+    if (event.target.matches('#keypad .key')) lastKey = event.target;
+  });
+
   function setUpKeys(menus) {
     document.addEventListener('keydown', (event) => {
-      if (menus.handleKey(event) || event.isComposing) return;
-      const about = document.getElementById('frmAbout');
-      if (about.open && about.contains(document.activeElement)) {
-        if (event.key === 'Escape') about.close();
-        return;  // the About box has the keyboard, not the calculator
-      }
+      if (menus.aboutHasKeys(event) || menus.handleKey(event) || event.isComposing) return;
+      if (!event.ctrlKey && !event.altKey && !event.metaKey && keyHoldsFocus(event)) return;
       let key = event.key;
       if (key === 'Dead' && layout && layout.get(event.code) === '^') key = '^';
       const mask = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
@@ -240,6 +285,9 @@
     let open = null;  // the title whose menu is open
     let returnFocus = null;
 
+    // Each menu is named as its title is, so that a screen reader says which
+    // menu opened as the focus lands on its first item.
+    for (const title of titles) Object.assign(title.nextElementSibling, { ariaLabel: title.ariaLabel, lang: title.lang });
     const itemsOf = (title) => Array.from(title.nextElementSibling.querySelectorAll('[role=menuitem]'));
     function close() {
       if (!open) return;
@@ -284,10 +332,17 @@
       event.stopImmediatePropagation();
     }, { capture: true, passive: false });
 
+    // The box's shown lines are written in when the page is built; what a
+    // screen reader hears of it the engine says, once it has come.
     function loadAbout() {
-      about.querySelector('#aboutCaption').textContent = 'Orvane' + 'のﾊﾞｰｼﾞｮﾝ情報';
-      about.querySelector('#lblVersion').textContent = 'ﾊﾞｰｼﾞｮﾝ ' + about.dataset.version;
-      about.querySelector('#lblTitle').textContent = 'Orvane';
+      if (!engine) return;
+      about.ariaLabel = engine.aboutLine(0);
+      about.setAttribute('aria-description', engine.aboutLine(1));
+      about.querySelector('#aboutLines').replaceChildren(...[2, 3, 4, 5].map((part) => {
+        const line = document.createElement('p');
+        line.textContent = engine.aboutLine(part);
+        return line;
+      }));
     }
     const commands = {
       mnuEnd() {
@@ -299,13 +354,14 @@
         if (window.opener || history.length === 1) window.close();
         setTimeout(() => location.replace('about:blank'), 0);
       },
-      mnuSikicopy() { act(() => engine.copy(1)); },
-      mnuKotaecopy() { act(() => engine.copy(2)); },
+      mnuSikicopy() { act(() => follow(() => engine.copy(1, performance.now()))); },
+      mnuKotaecopy() { act(() => follow(() => engine.copy(2, performance.now()))); },
       mnuVarjyon() {
         if (!about.open) {
           beforeAbout = document.activeElement;
           loadAbout();
-          about.show();
+          speech.hush();
+          about.showModal();
         }
         about.querySelector('#cmdOK').focus();
       },
@@ -355,6 +411,23 @@
       event.preventDefault();
       return true;
     }
-    return { handleKey };
+    // While the About box is open it has the keyboard, wherever in it the
+    // focus is (a click on its text leaves it on none): Esc closes it, Tab
+    // goes round its buttons, and no key reaches the calculator or the menus.
+    function aboutHasKeys(event) {
+      if (!about.open) return false;
+      if (event.key === 'Escape') {
+        about.close();
+      } else if (event.key === 'Tab') {
+        const buttons = Array.from(about.querySelectorAll('button'));
+        const at = buttons.indexOf(document.activeElement);
+        buttons[(at + (event.shiftKey ? buttons.length - 1 : 1)) % buttons.length].focus();
+      } else {
+        return true;
+      }
+      event.preventDefault();
+      return true;
+    }
+    return { handleKey, aboutHasKeys };
   }
 })();

@@ -11,25 +11,33 @@
 
 #include "assets/face_pictures.h"
 #include "entry/utf8.h"
+#include "narration/about_lines.h"
 #include "record/calculator.h"
+#include "tables/about_box.h"
 #include "tables/button_descriptions.h"
 #include "tables/button_table.h"
 #include "tables/spoken_names.h"
 #include "tables/spoken_phrases.h"
-#include "tables/spoken_symbols.h"
 
 namespace orvane {
 namespace {
 
 const char* FamilyName(FaceFamily family) {
     switch (family) {
-        case FaceFamily::Function: return "function";
-        case FaceFamily::Digit: return "digit";
-        case FaceFamily::RecallOrPi: return "recall";
-        case FaceFamily::Operator: return "operator";
-        case FaceFamily::Clear: return "clear";
-        case FaceFamily::Small: return "small";
-        case FaceFamily::CaptionOnly: return "caption";
+        case FaceFamily::Function:
+            return "function";
+        case FaceFamily::Digit:
+            return "digit";
+        case FaceFamily::RecallOrPi:
+            return "recall";
+        case FaceFamily::Operator:
+            return "operator";
+        case FaceFamily::Clear:
+            return "clear";
+        case FaceFamily::Small:
+            return "small";
+        case FaceFamily::CaptionOnly:
+            return "caption";
     }
     return "";
 }
@@ -70,66 +78,35 @@ std::string ButtonsAsJson() {
     return out + "]";
 }
 
-// The words the page's voice uses, English sources as the desktop has
-// them; the page translates them with the desktop's translations.
+// The page's own words, English sources as the desktop has them, which the
+// page translates with the desktop's translations: the digits' names and
+// its line for screen-reader users. All else it says the engine says.
 std::string SpeechAsJson() {
-    std::string out = "{\"symbols\":{";
-    for (const SpokenSymbol& symbol : kSpokenSymbols) {
-        if (out.back() != '{') out += ',';
-        AppendJsonString(out, ToUtf8(std::u16string(1, symbol.symbol)));
+    std::string out = "{\"digit\":";
+    AppendJsonString(out, kSpokenPhrases.digit);
+    out += ",\"hint\":";
+    AppendJsonString(out, kSpokenPhrases.hint);
+    return out + "}";
+}
+
+// The About box's shown lines, by element id, as Load leaves them.
+std::string AboutAsJson() {
+    const AboutLines about =
+        ReadAboutBox(SpokenText([](const char* source) { return FromUtf8(source); }));
+    const std::pair<const char*, std::u16string> lines[] = {
+        {"aboutCaption", about.caption},
+        {"lblTitle", about.title},
+        {"lblVersion", about.versionLine},
+        {"lblDescription", kAboutBox.description},
+        {"lblDisclaimer", kAboutBox.disclaimer}};
+    std::string out = "{";
+    for (const auto& [id, text] : lines) {
+        if (out.size() > 1) out += ',';
+        AppendJsonString(out, id);
         out += ':';
-        AppendJsonString(out, symbol.word);
+        AppendJsonString(out, ToUtf8(text));
     }
-    out += "},\"captions\":[";
-    for (const FixedCaption& caption : kFixedCaptions) {
-        if (out.back() != '[') out += ',';
-        out += "{\"label\":" + std::to_string(static_cast<int>(caption.label)) + ",\"shown\":";
-        AppendJsonString(out, ToUtf8(caption.shown));
-        out += ",\"spoken\":";
-        AppendJsonString(out, caption.spoken);
-        out += '}';
-    }
-    const SpokenPhrases& p = kSpokenPhrases;
-    const std::pair<const char*, const char*> phrases[] = {{"empty", p.empty},
-                                                           {"memory1", p.memory1},
-                                                           {"memory2", p.memory2},
-                                                           {"answer", p.answer},
-                                                           {"noAnswer", p.noAnswer},
-                                                           {"cleared", p.cleared},
-                                                           {"refused", p.refused},
-                                                           {"deleted", p.deleted},
-                                                           {"memory1Cleared", p.memory1Cleared},
-                                                           {"memory2Cleared", p.memory2Cleared},
-                                                           {"digit", p.digit},
-                                                           {"hint", p.hint}};
-    // The actions whose echo is not the text they typed, by the numbers the
-    // engine module gives them.
-    const std::pair<const char*, KeyAction> actions[] = {
-        {"evaluate", KeyAction::Evaluate},
-        {"clearAll", KeyAction::ClearAll},
-        {"storeMemory1", KeyAction::StoreMemory1},
-        {"storeMemory2", KeyAction::StoreMemory2},
-        {"recallMemory1", KeyAction::RecallMemory1},
-        {"recallMemory2", KeyAction::RecallMemory2},
-        {"clearMemory1", KeyAction::ClearMemory1},
-        {"clearMemory2", KeyAction::ClearMemory2},
-        {"copyExpression", KeyAction::CopyExpression},
-        {"copyAnswer", KeyAction::CopyAnswer},
-        {"none", KeyAction::None}};
-    out += "],\"actions\":{";
-    for (const auto& [key, action] : actions) {
-        if (out.back() != '{') out += ',';
-        AppendJsonString(out, key);
-        out += ':' + std::to_string(static_cast<int>(action));
-    }
-    out += "},\"phrases\":{";
-    for (const auto& [key, text] : phrases) {
-        if (out.back() != '{') out += ',';
-        AppendJsonString(out, key);
-        out += ':';
-        AppendJsonString(out, text);
-    }
-    return out + "}}";
+    return out + "}";
 }
 
 // What screen readers call the menus and the displays, by element id, as
@@ -165,14 +142,13 @@ std::string CssColour(const faces::Colour& colour) {
 // The faces as the desktop draws them: each family's paint, each button's
 // picture, and the measures of the parts every face shares.
 std::string FacesAsJson() {
-    std::string out = "{\"corner\":" + Number(faces::kCornerRadius) +
-                      ",\"border\":" + Number(faces::kBorderWidth) +
-                      ",\"sheen\":" + CssColour(faces::kSheen) +
-                      ",\"sheenInset\":" + Number(faces::kSheenInset) +
-                      ",\"sheenY\":" + Number(faces::kSheenY) +
-                      ",\"sheenWidth\":" + Number(faces::kSheenWidth) +
-                      ",\"outlineWidth\":" + Number(faces::kOutlineWidth) +
-                      ",\"shadowOffset\":" + Number(faces::kShadowOffset) + ",\"families\":[";
+    std::string out =
+        "{\"corner\":" + Number(faces::kCornerRadius) +
+        ",\"border\":" + Number(faces::kBorderWidth) + ",\"sheen\":" + CssColour(faces::kSheen) +
+        ",\"sheenInset\":" + Number(faces::kSheenInset) + ",\"sheenY\":" + Number(faces::kSheenY) +
+        ",\"sheenWidth\":" + Number(faces::kSheenWidth) +
+        ",\"outlineWidth\":" + Number(faces::kOutlineWidth) +
+        ",\"shadowOffset\":" + Number(faces::kShadowOffset) + ",\"families\":[";
     for (const faces::FamilyPaint& paint : faces::kFamilies) {
         if (out.back() != '[') out += ',';
         out += "{\"top\":" + CssColour(paint.top) + ",\"middle\":" + CssColour(paint.middle) +
@@ -183,8 +159,10 @@ std::string FacesAsJson() {
     out += "],\"faces\":[";
     for (const faces::FacePicture& face : faces::kFaces) {
         if (out.back() != '[') out += ',';
-        out += "{\"button\":" + std::to_string(face.button) + ",\"width\":" + std::to_string(face.width) +
-               ",\"height\":" + std::to_string(face.height) + ",\"family\":" + std::to_string(face.family) +
+        out += "{\"button\":" + std::to_string(face.button) +
+               ",\"width\":" + std::to_string(face.width) +
+               ",\"height\":" + std::to_string(face.height) +
+               ",\"family\":" + std::to_string(face.family) +
                ",\"evenOdd\":" + (face.evenOdd ? "true" : "false") + ",\"path\":";
         AppendJsonString(out, faces::kGlyphPaths[face.path]);
         out += '}';
@@ -224,10 +202,9 @@ std::string StartCaptionsAsJson() {
 }  // namespace orvane
 
 int main() {
-    const std::string json = "{\"buttons\":" + orvane::ButtonsAsJson() +
-                             ",\"faces\":" + orvane::FacesAsJson() +
-                             ",\"captions\":" + orvane::StartCaptionsAsJson() +
-                             ",\"speech\":" + orvane::SpeechAsJson() +
-                             ",\"names\":" + orvane::NamesAsJson() + "}";
+    const std::string json =
+        "{\"buttons\":" + orvane::ButtonsAsJson() + ",\"faces\":" + orvane::FacesAsJson() +
+        ",\"captions\":" + orvane::StartCaptionsAsJson() + ",\"speech\":" + orvane::SpeechAsJson() +
+        ",\"names\":" + orvane::NamesAsJson() + ",\"about\":" + orvane::AboutAsJson() + "}";
     std::puts(json.c_str());
 }

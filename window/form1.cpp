@@ -198,14 +198,18 @@ void Form1::BuildMenus() {
 
     QMenu* edit = addMenu("mnuHnensyuu", QStringLiteral("編集(&E)"));
     addItem(edit, "mnuSikicopy", QStringLiteral("式をコピー(&C)"),
-            [this] { calculator_.Perform(KeyAction::CopyExpression); });
+            [this] { Copy(KeyAction::CopyExpression); });
     addItem(edit, "mnuKotaecopy", QStringLiteral("答えをコピー(&D)"),
-            [this] { calculator_.Perform(KeyAction::CopyAnswer); });
+            [this] { Copy(KeyAction::CopyAnswer); });
 
     QMenu* help = addMenu("mnuHelp", QStringLiteral("ヘルプ(&H)"));
     addItem(help, "mnuVarjyon", QStringLiteral("バージョン情報(&A)"),
             [this] { mnuVarjyon_Click(); });
     DescribeMenus(bar);
+    for (QMenu* menu : {file, edit, help}) {
+        connect(menu, &QMenu::aboutToShow, this,
+                [this, menu] { speech_->Tell(menu->accessibleName()); });
+    }
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -236,6 +240,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return false;
+}
+
+void Form1::Copy(KeyAction copy) {
+    speech_->Follow(copy, [this, copy] { calculator_.Perform(copy); });
 }
 
 void Form1::PreviewKey(const QKeyEvent& event) {

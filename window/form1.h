@@ -49,6 +49,7 @@ private:
     void BuildMenus();
 
     void PreviewKey(const QKeyEvent& event);
+    void Copy(KeyAction copy);  // from the Edit menu, and said
     void mnuEnd_Click();
     void mnuVarjyon_Click();
     void ShowAboutBox();  // shown restored, in front and active

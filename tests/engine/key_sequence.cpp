@@ -43,7 +43,7 @@ Keypad& Keypad::Press(std::string_view keys) {
     while (words >> word) {
         const auto found = Words().find(word);
         if (found != Words().end()) {
-            calculator.Perform(found->second);
+            Run(found->second);
             continue;
         }
         const bool isNumber = word.find_first_not_of("0123456789.") == std::string::npos;
@@ -52,8 +52,8 @@ Keypad& Keypad::Press(std::string_view keys) {
             continue;
         }
         for (char c : word) {
-            calculator.Perform(c == '.' ? KeyAction::Point
-                                        : static_cast<KeyAction>(static_cast<int>(KeyAction::Digit0) + (c - '0')));
+            Run(c == '.' ? KeyAction::Point
+                         : static_cast<KeyAction>(static_cast<int>(KeyAction::Digit0) + (c - '0')));
         }
     }
     return *this;

@@ -33,6 +33,10 @@ public:
 
     Calculator calculator{*this};
 
+protected:
+    // Each key's action, as Press runs it.
+    virtual void Run(KeyAction action) { calculator.Perform(action); }
+
 private:
     std::array<std::u16string, 4> captions_;
     std::u16string clipboard_;

@@ -95,10 +95,31 @@ KEYPAD = {**{str(d): typed(str(d), f"Numpad{d}", (96 + d, 0), True) for d in ran
 IGNORED = [typed("+", "NumpadAdd", (107, 1), True, SHIFT), typed("5", "Digit5", (53, 2), modifiers=CTRL),
            typed("5", "Digit5", (53, 4), modifiers=ALT)]
 # Clicks that must leave the keyboard's focus on the key that had it, as on
-# the desktop: each is followed by 2+3 and Enter, which the = key evaluates.
+# the desktop, and the focus moved off the keys as a screen reader's reading
+# moves it (to the menu bar, or to nothing): each is followed by 2+3 and
+# Enter, which the = key evaluates.
 FOCUS_KEEPERS = [("right", "Command10"), ("left", "Label1"), ("left", "Label2"), ("left", "Label3"),
-                 ("left", "Label4"), ("left", "Command43"), ("left", "background")]
+                 ("left", "Label4"), ("left", "Command43"), ("left", "background"), ("focus", "mnuHelp"),
+                 ("focus", "body")]
+# Left and Right from the evaluate key, one after another: the key so many
+# places after it in the tab order, round the ends.
+ARROWS = [("ArrowRight", 1), ("ArrowRight", 2), ("ArrowLeft", 1), ("ArrowLeft", 0), ("ArrowLeft", -1)]
 ENTER = typed("Enter", "Enter", (13, 0), text="\r", windowsVirtualKeyCode=13)
+# The About box opened from the keyboard over 9*4, then what is done in it:
+# (what, the key or the click, whether the box is open after it, whether a
+# control of the box has the focus). Nothing done may change the displays,
+# and closed, the box gives the focus back to the key that had it.
+OPEN_ABOUT = [typed("h", "KeyH", (72, 4), modifiers=ALT), typed("a", "KeyA", (65, 0))]
+ABOUT_STEPS = [("Tab", typed("Tab", "Tab", (9, 0)), True, True), ("a click on its text", "lblDescription", True, False),
+               ("5", MAIN_BLOCK["5"], True, False), ("Backspace", MAIN_BLOCK["⌫"], True, False),
+               ("Esc", MAIN_BLOCK["⎋"], False, False)]
+# Typed on the main block, with clicks for = and the memory keys (S store,
+# R recall and C clear memory 1) and the menu's copies (X the expression, Y
+# the answer): after each, the page must say what the desktop's narration
+# says, in English and in Japanese.
+SPOKEN = "0.⎋2+3*4(⌫⌫=++=S⎋R*2=XY77/8-9^2(((⌫=C1/0="
+CLICKED = {"=": {"button": 1}, "S": {"button": 25}, "R": {"button": 27}, "C": {"button": 29},
+           "X": {"menu": "mnuSikicopy"}, "Y": {"menu": "mnuKotaecopy"}}
 # Formulas typed on the main block (M) or the keypad (K), each evaluated with a click.
 FORMULAS = ["M12+3", "M(1+2)*3^2/4-5.5", "M2^0.5", "M7/0", "M((2)", "M1.5.5⌫⌫9", "M-(-3)*-2",
             "K12.5*4-7/2", "M0.000001*0.000001", "M99999999^9", "M3⎋4+4", "K0.1+0.2"]
@@ -252,11 +273,61 @@ def compare(page, events, expected, where):
 def focus_kept(page):
     """What 2+3 and Enter give after each click that must not take the focus."""
     def answer(button, target):
-        page.finish(page.click("Command1") + page.press(MAIN_BLOCK["⎋"]) + page.click(target, button=button) +
-                    sum(map(page.press, [MAIN_BLOCK["2"], MAIN_BLOCK["+"], MAIN_BLOCK["3"], ENTER]), []))
+        page.finish(page.click("Command1") + page.press(MAIN_BLOCK["⎋"]))
+        if button == "focus":
+            page.browser.evaluate(f"document.{'activeElement.blur' if target == 'body' else f'getElementById({target!r}).focus'}()")
+        else:
+            page.finish(page.click(target, button=button))
+        page.finish(sum(map(page.press, [MAIN_BLOCK["2"], MAIN_BLOCK["+"], MAIN_BLOCK["3"], ENTER]), []))
         return page.browser.evaluate("document.getElementById('Label2').textContent")
-    return [f"{button} click on {target}, then 2+3 and Enter: {shown!r}"
-            for button, target in FOCUS_KEEPERS if (shown := answer(button, target)) != "5"]
+    faults = [f"{button} on {target}, then 2+3 and Enter: {shown!r}"
+              for button, target in FOCUS_KEEPERS if (shown := answer(button, target)) != "5"]
+    keys = page.browser.evaluate("[...document.querySelectorAll('#keypad .key')].filter(k => k.offsetParent &&"
+                                 " !k.disabled).map(k => k.id)")
+    page.finish(page.click("Command1"))
+    for arrow, places in ARROWS:
+        page.finish(page.press(typed(arrow, arrow, (0, 0))))
+        if (focused := page.browser.evaluate("document.activeElement.id")) != keys[places % len(keys)]:
+            faults.append(f"{arrow} to {focused}, not {keys[places % len(keys)]}")
+    return faults
+
+
+def about_keeps_keys(page):
+    browser, faults = page.browser, []
+    page.finish(page.click("Command1") + sum(map(page.press, [MAIN_BLOCK[c] for c in "⎋9*4"] + OPEN_ABOUT), []))
+    before = page.read()
+    page.measure_keys("#lblDescription")
+    for what, act, still_open, focused in ABOUT_STEPS:
+        page.finish(page.click(act) if isinstance(act, str) else page.press(act))
+        state = browser.evaluate("[document.getElementById('frmAbout').open,"
+                                 " !!document.activeElement.closest('#frmAbout button')]")
+        if page.read() != before or state != [still_open, focused]:
+            faults.append(f"About box, after {what}: displays {page.read()!r}, open and focused {state}")
+    if (focus := browser.evaluate("document.activeElement.id")) != "Command1":
+        faults.append(f"the About box closed, the focus is on {focus!r}, not on the key that had it")
+    return faults
+
+
+def spoken_lines(url, replay, language):
+    """What the page's live region says after each event of SPOKEN, each
+    after a pause (see desktop_states for the events' lines)."""
+    events = [CLICKED.get(c) or MAIN_BLOCK[c] for c in SPOKEN]
+    with chromium(flags=[f"--lang={language}", f"--accept-lang={language}"]) as browser, \
+            tempfile.NamedTemporaryFile("w", encoding="utf-8", suffix=".tsv") as texts:
+        page = Page(browser, url)
+        texts.write("".join(f"{source}\t{text}\n" for source, text in browser.evaluate(
+            "Object.entries(self.orvaneTexts[navigator.language.split('-')[0]] || {})")))
+        texts.flush()
+        said = subprocess.run([replay, "--spoken", texts.name], input="\n".join(map(replay_line, events)) + "\n",
+                              capture_output=True, text=True, check=True).stdout.split("\n")
+        for index, event in enumerate(events):
+            time.sleep(0.25)  # keys closer together are said together
+            browser.evaluate("document.getElementById('echo').replaceChildren()")
+            page.run(event)
+            heard = browser.evaluate("document.getElementById('echo').textContent.replaceAll('\\u200b', '')")
+            if heard != said[index]:
+                return [f"{language}: after {SPOKEN[:index + 1]!r} the page says {heard!r}, the desktop {said[index]!r}"]
+    return []
 
 
 def tap_screens(page, history, rng, replay):
@@ -459,7 +530,7 @@ def main():
         failures += compare(page, events, expected, "displays differ at ")
         print(f"{len(events)} events compared with the desktop", flush=True)
 
-        failures += focus_kept(page)
+        failures += focus_kept(page) + about_keeps_keys(page)
         # Installable, under a policy that names where scripts come from, and
         # every drawn key has a name for screen readers, English ones marked so.
         if "script-src 'self'" not in browser.evaluate(
@@ -500,6 +571,7 @@ def main():
         print("from the first paint:", shown := input_from_first_paint(url, args.early_rounds), flush=True)
         failures += [f"{way} from the first paint: {count} of {args.early_rounds} rounds show {state}"
                      for (way, state), count in shown.items() if state != ("92+34*2", "160")]
+        failures += spoken_lines(url, args.replay, "en-US") + spoken_lines(url, args.replay, "ja")
     failures += release_arrives_whole(args.page)
 
     for failure in failures:

@@ -216,7 +216,7 @@ private slots:
     // afresh with the answer in the user's words; after other keys, while a
     // screen reader listens, a brief one says what the key did (the end-to-end
     // test hears the rest). = evaluate, S store in memory 1, R recall it,
-    // M clear it, B backspace, E Esc, anything else typed.
+    // M clear it, B backspace, X copy the expression, E Esc, anything else typed.
     void keysAreHeard_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<bool>("listening");
@@ -236,6 +236,7 @@ private slots:
         row("clear a memory", "M", "", "memory 1 cleared");
         row("recall", "2*4=SER", "8", "cleared memory 1, 8");
         row("signs as words", "7/8-9^2", "", "divided by 8 minus 9 to the power of 2");
+        row("copy", "2+3=X", "5", "copied 2 plus 3");
         row("nobody listening", "2+3", "", "", false);
     }
     void keysAreHeard() {
@@ -254,8 +255,8 @@ private slots:
         QCOMPARE(Accessible(notification)->role(), QAccessible::Notification);
         QCOMPARE(Accessible(line)->role(), QAccessible::StatusBar);
         auto* brief = line->findChild<QWidget*>();
-        const QString buttons = QStringLiteral("=SRMB");
-        const int numbers[] = {1, 25, 27, 29, 22};
+        const QString buttons = QStringLiteral("=SRMBX");
+        const int numbers[] = {1, 25, 27, 29, 22, 23};
         for (QChar key : keys) {
             if (buttons.contains(key)) {
                 Child<QAbstractButton>(

@@ -11,4 +11,11 @@ namespace orvane {
 // input line that is not an event, which is reported on `err`.
 int ReplayEvents(std::istream& in, std::ostream& out, std::ostream& err, bool lastOnly);
 
+// Replays the events the same way, a second apart, and writes instead what
+// the narration says at each (an empty line where it says nothing), as a web
+// page's live region would say it, in the translations given: lines of an
+// English source and its text, a tab between.
+int ReplaySpoken(std::istream& in, std::istream& translations, std::ostream& out,
+                 std::ostream& err);
+
 }  // namespace orvane
