@@ -22,20 +22,13 @@ namespace {
 
 const char* FamilyName(FaceFamily family) {
     switch (family) {
-        case FaceFamily::Function:
-            return "function";
-        case FaceFamily::Digit:
-            return "digit";
-        case FaceFamily::RecallOrPi:
-            return "recall";
-        case FaceFamily::Operator:
-            return "operator";
-        case FaceFamily::Clear:
-            return "clear";
-        case FaceFamily::Small:
-            return "small";
-        case FaceFamily::CaptionOnly:
-            return "caption";
+        case FaceFamily::Function: return "function";
+        case FaceFamily::Digit: return "digit";
+        case FaceFamily::RecallOrPi: return "recall";
+        case FaceFamily::Operator: return "operator";
+        case FaceFamily::Clear: return "clear";
+        case FaceFamily::Small: return "small";
+        case FaceFamily::CaptionOnly: return "caption";
     }
     return "";
 }
