@@ -50,6 +50,22 @@ def place(selector, left, top, width, height):
             f"width: {pixels(width)}px; height: {pixels(height)}px; }}")
 
 
+def drawn_keypad(text):
+    """What the keypad printer wrote: the shared paints, the faces by button
+    number, and the style rules."""
+    drawn = {"faces": {}, "rules": []}
+    for line in text.splitlines():
+        kind, _, rest = line.partition(" ")
+        if kind == "face":
+            number, _, face = rest.partition(" ")
+            drawn["faces"][int(number)] = face
+        elif kind == "rule":
+            drawn["rules"].append(rest)
+        else:
+            drawn[kind] = rest
+    return drawn
+
+
 def keypad(tables, drawn):
     """The keys in tab order, drawn, with the style rules that place them: all
     in the page as it arrives, so the first paint has them. The faces and the
@@ -68,7 +84,7 @@ def keypad(tables, drawn):
         elif key["tab"] == 0:  # the key the desktop's window starts with; typed Enter presses it
             attributes += " autofocus"
         keys.append(f'<button type="button" id="Command{number}" class="key"{attributes}>'
-                    f'{drawn["faces"][str(number)]}</button>')
+                    f'{drawn["faces"][number]}</button>')
     return "\n".join(keys), drawn["rules"]
 
 
@@ -188,7 +204,7 @@ def main():
         shutil.copy(module / name, out / name)
     page = (web / "index.html").read_text(encoding="utf-8").replace("@VERSION@", args.version)
     tables = json.loads(pathlib.Path(args.tables).read_text(encoding="utf-8"))
-    keys, rules = keypad(tables, json.loads(pathlib.Path(args.keypad).read_text(encoding="utf-8")))
+    keys, rules = keypad(tables, drawn_keypad(pathlib.Path(args.keypad).read_text(encoding="utf-8")))
     # The displays show the engine's start-up captions from the first paint.
     for number, caption in enumerate(tables["captions"], 1):
         page = re.sub(f'(<div id="Label{number}"[^>]*><span[^>]*>)[^<]*(</span>)',

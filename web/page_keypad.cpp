@@ -1,4 +1,4 @@
-// Prints the keypad as the page shows it from its first paint, as JSON: the
+// Prints the keypad as the page shows it from its first paint: the
 // faces as SVG, drawn from the description the window paints from, the
 // gradients and the grey they share, and the style rules that place the keys
 // and colour their focus rings. The page's build only puts these in place.
@@ -248,45 +248,27 @@ std::string Place(int number, const TwipsRect& rect) {
            "px; height: " + std::to_string(TwipsToPixels(rect.height)) + "px; }";
 }
 
-void AppendJsonString(std::string& out, std::string_view text) {
-    out += '"';
-    for (char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
-    }
-    out += '"';
-}
-
-// {"paints": the shared defs, "faces": {button: its face}, "places": the keys'
-// places in tab order then the rings' colours}
-std::string KeypadAsJson() {
-    std::string out = "{\"paints\":";
-    AppendJsonString(out, Paints());
-    out += ",\"faces\":{";
+// A line each: "paints" and the shared defs; "face", the button's number and
+// its face, for every face; "rule" and each style rule, the keys' places in
+// tab order, then the rings' colours. None of them spans a line.
+void PrintKeypad() {
+    std::printf("paints %s\n", Paints().c_str());
     for (const ButtonSpec& button : kButtons) {
-        const faces::FacePicture* face = FindFace(button.number);
-        if (!face) continue;
-        if (out.back() != '{') out += ',';
-        out += "\"" + std::to_string(button.number) + "\":";
-        AppendJsonString(out, FaceSvg(*face, button.action == KeyAction::None));
+        if (const faces::FacePicture* face = FindFace(button.number)) {
+            std::printf("face %d %s\n", button.number,
+                        FaceSvg(*face, button.action == KeyAction::None).c_str());
+        }
     }
     std::vector<const ButtonSpec*> inTabOrder;
     for (const ButtonSpec& button : kButtons) inTabOrder.push_back(&button);
     std::stable_sort(inTabOrder.begin(), inTabOrder.end(),
                      [](auto a, auto b) { return a->tab < b->tab; });
-    out += "},\"rules\":[";
-    std::vector<std::string> rules;
     for (const ButtonSpec* button : inTabOrder)
-        rules.push_back(Place(button->number, button->rect));
-    for (std::string& rule : RingRules()) rules.push_back(std::move(rule));
-    for (const std::string& rule : rules) {
-        if (out.back() != '[') out += ',';
-        AppendJsonString(out, rule);
-    }
-    return out + "]}";
+        std::printf("rule %s\n", Place(button->number, button->rect).c_str());
+    for (const std::string& rule : RingRules()) std::printf("rule %s\n", rule.c_str());
 }
 
 }  // namespace
 }  // namespace orvane
 
-int main() { std::puts(orvane::KeypadAsJson().c_str()); }
+int main() { orvane::PrintKeypad(); }
