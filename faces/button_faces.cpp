@@ -3,9 +3,9 @@
 #include <QResource>
 #include <array>
 
+#include "assets/face_pictures.h"
 #include "faces/face_painter.h"
 #include "faces/face_paths.h"
-#include "assets/face_pictures.h"
 
 namespace orvane {
 namespace {
@@ -71,8 +71,7 @@ QImage RenderButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool e
 QImage PaintButtonFace(const ButtonSpec& button, qreal devicePixelRatio, bool enabled) {
     const faces::FacePicture* face = FindFace(button.number);
     if (!face) return {};
-    return PaintFace(*face, faces::kFamilies[face->family], GlyphPath(*face), devicePixelRatio,
-                     !enabled);
+    return PaintFace(drawing::DescribeFace(*face, !enabled), GlyphPath(*face), devicePixelRatio);
 }
 
 }  // namespace orvane

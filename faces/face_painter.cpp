@@ -7,35 +7,34 @@
 namespace orvane {
 namespace {
 
-QColor ToColor(const faces::Colour& c) { return QColor::fromRgba64(c.red, c.green, c.blue, c.alpha); }
-
-bool Drawn(const faces::Colour& c) { return c.alpha != 0; }
-
-void PaintBackground(QPainter& painter, const QSizeF& size, const faces::FamilyPaint& paint) {
-    QLinearGradient gradient(0, 0, 0, size.height());
-    gradient.setColorAt(0.0, ToColor(paint.top));
-    gradient.setColorAt(0.5, ToColor(paint.middle));
-    gradient.setColorAt(1.0, ToColor(paint.bottom));
-    painter.setPen(QPen(ToColor(paint.border), faces::kBorderWidth));
-    painter.setBrush(gradient);
-    const qreal inset = faces::kBorderWidth / 2;
-    painter.drawRoundedRect(QRectF(inset, inset, size.width() - 2 * inset, size.height() - 2 * inset),
-                            faces::kCornerRadius, faces::kCornerRadius);
-    painter.setPen(QPen(ToColor(faces::kSheen), faces::kSheenWidth));
-    painter.drawLine(QPointF(faces::kSheenInset, faces::kSheenY),
-                     QPointF(size.width() - faces::kSheenInset, faces::kSheenY));
+QColor ToColor(const drawing::Colour& c) {
+    return QColor::fromRgba64(c.red, c.green, c.blue, c.alpha);
 }
 
-void PaintGlyph(QPainter& painter, const faces::FamilyPaint& paint, QPainterPath path, bool evenOdd) {
-    path.setFillRule(evenOdd ? Qt::OddEvenFill : Qt::WindingFill);
-    if (Drawn(paint.shadow)) {
+void PaintBackground(QPainter& painter, const drawing::FaceDescription& face) {
+    QLinearGradient gradient(0, 0, 0, face.height);
+    for (const drawing::GradientStop& stop : face.gradient)
+        gradient.setColorAt(stop.offset, ToColor(stop.colour));
+    painter.setPen(QPen(ToColor(face.border), face.borderWidth));
+    painter.setBrush(gradient);
+    const drawing::Rectangle& body = face.body;
+    painter.drawRoundedRect(QRectF(body.x, body.y, body.width, body.height), body.cornerRadius,
+                            body.cornerRadius);
+    const drawing::Line& sheen = face.sheen;
+    painter.setPen(QPen(ToColor(sheen.colour), sheen.width));
+    painter.drawLine(QPointF(sheen.x1, sheen.y1), QPointF(sheen.x2, sheen.y2));
+}
+
+void PaintGlyph(QPainter& painter, const drawing::FaceDescription& face, QPainterPath path) {
+    path.setFillRule(face.evenOdd ? Qt::OddEvenFill : Qt::WindingFill);
+    if (drawing::Drawn(face.shadow)) {
         painter.setPen(Qt::NoPen);
-        painter.setBrush(ToColor(paint.shadow));
-        painter.drawPath(path.translated(faces::kShadowOffset, faces::kShadowOffset));
+        painter.setBrush(ToColor(face.shadow));
+        painter.drawPath(path.translated(face.shadowOffset, face.shadowOffset));
     }
-    painter.setPen(Drawn(paint.outline) ? QPen(ToColor(paint.outline), faces::kOutlineWidth)
-                                        : QPen(Qt::NoPen));
-    painter.setBrush(ToColor(paint.glyph));
+    painter.setPen(drawing::Drawn(face.outline) ? QPen(ToColor(face.outline), face.outlineWidth)
+                                                : QPen(Qt::NoPen));
+    painter.setBrush(ToColor(face.fill));
     painter.drawPath(path);
 }
 
@@ -44,7 +43,8 @@ void GreyOut(QImage& image) {
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            const int grey = faces::UnavailableGrey(qRed(line[x]), qGreen(line[x]), qBlue(line[x]));
+            const int grey =
+                drawing::UnavailableGrey(qRed(line[x]), qGreen(line[x]), qBlue(line[x]));
             line[x] = qRgba(grey, grey, grey, qAlpha(line[x]));
         }
     }
@@ -53,21 +53,20 @@ void GreyOut(QImage& image) {
 
 }  // namespace
 
-QImage PaintFace(const faces::FacePicture& face, const faces::FamilyPaint& paint,
-                 const QPainterPath& glyph, qreal devicePixelRatio, bool greyed) {
-    const QSizeF size(face.width, face.height);
-    const QSize pixels(static_cast<int>(std::ceil(size.width() * devicePixelRatio)),
-                       static_cast<int>(std::ceil(size.height() * devicePixelRatio)));
+QImage PaintFace(const drawing::FaceDescription& face, const QPainterPath& glyph,
+                 qreal devicePixelRatio) {
+    const QSize pixels(static_cast<int>(std::ceil(face.width * devicePixelRatio)),
+                       static_cast<int>(std::ceil(face.height * devicePixelRatio)));
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        PaintBackground(painter, size, paint);
-        PaintGlyph(painter, paint, glyph, face.evenOdd);
+        PaintBackground(painter, face);
+        PaintGlyph(painter, face, glyph);
     }
-    if (greyed) GreyOut(image);
+    if (face.greyed) GreyOut(image);
     return image;
 }
 

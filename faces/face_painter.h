@@ -3,14 +3,14 @@
 #include <QImage>
 #include <QPainterPath>
 
-#include "assets/face_picture_types.h"
+#include "drawing/face_description.h"
 
 namespace orvane {
 
-// Paints one face as assets/face_picture_types.h describes it, at the given
-// device pixel ratio; greyed for a key that can never be pressed. Used by
-// the window, and by tools/facegen to keep the faces at scale 1 ready.
-QImage PaintFace(const faces::FacePicture& face, const faces::FamilyPaint& paint,
-                 const QPainterPath& glyph, qreal devicePixelRatio, bool greyed);
+// Paints one face as drawing/face_description.h describes it, with its
+// glyph's outline, at the given device pixel ratio. Used by the window, and
+// by tools/facegen to keep the faces at scale 1 ready.
+QImage PaintFace(const drawing::FaceDescription& face, const QPainterPath& glyph,
+                 qreal devicePixelRatio);
 
 }  // namespace orvane

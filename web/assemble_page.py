@@ -24,9 +24,6 @@ BACKGROUND = "#8080ff"
 # inside the safe zone, the circle of 80 % of the side.
 MASKABLE_PICTURE = 0.56
 TWIPS_PER_PIXEL = 15
-# The client area behind the keys, the calculator's colour.
-WINDOW_BACKGROUND = tuple(int(BACKGROUND[i:i + 2], 16) for i in (1, 3, 5))
-RING_COLOURS = {"#000": (0, 0, 0), "#fff": (255, 255, 255)}
 # The worker keeps the page under its address, "./"; a second copy would
 # only be fetched twice.
 NOT_KEPT = ("index.html",)
@@ -53,137 +50,29 @@ def place(selector, left, top, width, height):
             f"width: {pixels(width)}px; height: {pixels(height)}px; }}")
 
 
-def element(name, **attributes):
-    """An SVG element's opening tag; attribute names use _ for -."""
-    text = "".join(f' {key.rstrip("_").replace("_", "-")}="{escape(str(value))}"'
-                   for key, value in attributes.items() if value is not None)
-    return f"<{name}{text}>"
+def drawn_keypad(text):
+    """What the keypad printer wrote: the shared paints, the faces by button
+    number, and the style rules."""
+    drawn = {"faces": {}, "rules": []}
+    for line in text.splitlines():
+        kind, _, rest = line.partition(" ")
+        if kind == "face":
+            number, _, face = rest.partition(" ")
+            drawn["faces"][int(number)] = face
+        elif kind == "rule":
+            drawn["rules"].append(rest)
+        else:
+            drawn[kind] = rest
+    return drawn
 
 
-def luminance(colour):
-    """Relative luminance of an (r, g, b) in 0-255, as WCAG measures it."""
-    linear = [c / 255 / 12.92 if c <= 10.3 else ((c / 255 + 0.055) / 1.055) ** 2.4 for c in colour]
-    return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
-
-
-def contrast(a, b):
-    light, dark = sorted((luminance(a), luminance(b)), reverse=True)
-    return (light + 0.05) / (dark + 0.05)
-
-
-def rgb(css):
-    return tuple(float(part) for part in css[len("rgb("):].split("/")[0].split())
-
-
-def ring_rules(data, faces, buttons):
-    """The focus ring's colour on each face: the one of black and white that
-    stands out most against every shade of the face and the window behind it."""
-    keys = {}
-    for key in buttons:
-        if not key["available"]:
-            continue
-        paint = data["families"][faces[key["number"]]["family"]]
-        shades = [rgb(paint[part]) for part in ("top", "middle", "bottom")] + [WINDOW_BACKGROUND]
-        least = {name: min(contrast(colour, shade) for shade in shades) for name, colour in RING_COLOURS.items()}
-        ring = max(least, key=least.get)
-        if least[ring] < 3:
-            raise SystemExit(f"no focus ring stands out on key {key['number']}")
-        keys.setdefault(ring, []).append(f"#Command{key['number']}:focus-visible")
-    return [", ".join(selectors) + f" {{ outline-color: {ring}; }}" for ring, selectors in keys.items()]
-
-
-def face_paints(data):
-    """One gradient per family, and the grey of a key that can never be
-    pressed (each channel 96 plus half the pixel's grey), shared by all faces."""
-    parts = ['<svg width="0" height="0" aria-hidden="true" class="paints"><defs>']
-    for index, paint in enumerate(data["families"]):
-        parts.append(element("linearGradient", id=f"family{index}", x1=0, y1=0, x2=0, y2=1))
-        parts += [element("stop", offset=offset, stop_color=paint[part]) + "</stop>"
-                  for offset, part in (("0", "top"), ("0.5", "middle"), ("1", "bottom"))]
-        parts.append("</linearGradient>")
-    row = " ".join(str(weight / 64) for weight in (11, 16, 5)) + f" 0 {96 / 255}"
-    parts.append(element("filter", id="unavailable", color_interpolation_filters="sRGB") +
-                 element("feColorMatrix", type="matrix", values=f"{row} {row} {row} 0 0 0 1 0") +
-                 "</feColorMatrix></filter></defs></svg>")
-    return "".join(parts)
-
-
-def hundredths(value):
-    """A length in hundredths of a pixel, as few characters as SVG reads it."""
-    whole, part = divmod(abs(value), 100)
-    fraction = f".{part:02d}".rstrip("0") if part else ""
-    return ("-" if value < 0 else "") + (str(whole) if whole or not fraction else "") + fraction
-
-
-def short_path(path):
-    """A glyph's outline to a hundredth of a pixel, which no screen shows finer,
-    written as moves from the last point: most of the page's bytes are these
-    outlines, and the fewer there are the sooner the keys are drawn."""
-    words = path.split()
-    commands, at, start, last = [], (0, 0), (0, 0), None
-    i = 0
-    while i < len(words):
-        command = words[i]
-        i += 1
-        if command == "Z":
-            commands.append("z")
-            at, last = start, "z"
-            continue
-        count = {"M": 1, "L": 1, "C": 3}[command]
-        points = [(round(float(words[i + 2 * k]) * 100), round(float(words[i + 2 * k + 1]) * 100))
-                  for k in range(count)]
-        i += 2 * count
-        moves = [coordinate - origin for point in points for coordinate, origin in zip(point, at)]
-        name = command.lower()
-        if name == "l" and moves[1] == 0:
-            name, moves = "h", moves[:1]
-        elif name == "l" and moves[0] == 0:
-            name, moves = "v", moves[1:]
-        text = " ".join(map(hundredths, moves))
-        commands.append((name if name != last or name == "m" else " ") + text)
-        at, last = points[-1], name
-        if command == "M":
-            start = at
-    return "".join(commands).replace(" -", "-")
-
-
-def face(picture, data, greyed):
-    """A face as the desktop paints it: the rounded picture in its family's
-    gradient with its border and sheen, then the glyph's shadow, outline and fill.
-    The glyph is written out each time it is drawn: a <use> would cost the
-    first frame a shadow tree to style per glyph."""
-    paint = data["families"][picture["family"]]
-    width, height = picture["width"], picture["height"]
-    inset = data["border"] / 2
-    outline = short_path(picture["path"])
-    rule = "evenodd" if picture["evenOdd"] else "nonzero"
-    parts = [element("svg", class_="face", width=width, height=height, viewBox=f"0 0 {width} {height}",
-                     aria_hidden="true")]
-    if greyed:
-        parts.append(element("g", filter="url(#unavailable)"))
-    parts += [element("rect", x=inset, y=inset, width=width - 2 * inset, height=height - 2 * inset,
-                      rx=data["corner"], fill=f"url(#family{picture['family']})", stroke=paint["border"],
-                      stroke_width=data["border"]) + "</rect>",
-              element("line", x1=data["sheenInset"], y1=data["sheenY"], x2=width - data["sheenInset"],
-                      y2=data["sheenY"], stroke=data["sheen"], stroke_width=data["sheenWidth"]) + "</line>"]
-    if paint["shadow"]:
-        offset = data["shadowOffset"]
-        parts.append(element("path", d=outline, fill=paint["shadow"], fill_rule=rule,
-                             transform=f"translate({offset} {offset})") + "</path>")
-    stroke = {"stroke": paint["outline"], "stroke_width": data["outlineWidth"]} if paint["outline"] else {}
-    parts.append(element("path", d=outline, fill=paint["glyph"], fill_rule=rule, **stroke) + "</path>")
-    return "".join(parts) + ("</g>" if greyed else "") + "</svg>"
-
-
-def keypad(tables):
-    """The keys in tab order, drawn, with the style rules that place them and
-    the displays: all in the page as it arrives, so the first paint has them."""
-    data = tables["faces"]
-    faces = {picture["button"]: picture for picture in data["faces"]}
-    keys, rules = [face_paints(data)], []
+def keypad(tables, drawn):
+    """The keys in tab order, drawn, with the style rules that place them: all
+    in the page as it arrives, so the first paint has them. The faces and the
+    rules come drawn and written from the desktop's description of a face."""
+    keys = [drawn["paints"]]
     for key in sorted(tables["buttons"], key=lambda key: key["tab"]):
         number = key["number"]
-        rules.append(place(f"#Command{number}", key["left"], key["top"], key["width"], key["height"]))
         if key["family"] == "caption":  # never available, and never drawn
             keys.append(f'<button type="button" id="Command{number}" class="key" hidden></button>')
             continue
@@ -195,8 +84,8 @@ def keypad(tables):
         elif key["tab"] == 0:  # the key the desktop's window starts with; typed Enter presses it
             attributes += " autofocus"
         keys.append(f'<button type="button" id="Command{number}" class="key"{attributes}>'
-                    f'{face(faces[number], data, not key["available"])}</button>')
-    return "\n".join(keys), rules + ring_rules(data, faces, tables["buttons"])
+                    f'{drawn["faces"][number]}</button>')
+    return "\n".join(keys), drawn["rules"]
 
 
 def display_rules(page):
@@ -300,7 +189,7 @@ def manifest(version):
 
 def main():
     parser = argparse.ArgumentParser()
-    for option in ("out", "web", "module", "translations", "icon", "rsvg", "version", "tables"):
+    for option in ("out", "web", "module", "translations", "icon", "rsvg", "version", "tables", "keypad"):
         parser.add_argument("--" + option, required=True)
     parser.add_argument("--touch-layouts", required=True, nargs="+", type=pathlib.Path)
     args = parser.parse_args()
@@ -315,7 +204,7 @@ def main():
         shutil.copy(module / name, out / name)
     page = (web / "index.html").read_text(encoding="utf-8").replace("@VERSION@", args.version)
     tables = json.loads(pathlib.Path(args.tables).read_text(encoding="utf-8"))
-    keys, rules = keypad(tables)
+    keys, rules = keypad(tables, drawn_keypad(pathlib.Path(args.keypad).read_text(encoding="utf-8")))
     # The displays show the engine's start-up captions from the first paint.
     for number, caption in enumerate(tables["captions"], 1):
         page = re.sub(f'(<div id="Label{number}"[^>]*><span[^>]*>)[^<]*(</span>)',

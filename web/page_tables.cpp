@@ -1,4 +1,4 @@
-// Prints the button table, the faces and the displays' start-up captions as
+// Prints the button table and the displays' start-up captions as
 // JSON, for the page's build to write the keypad and displays into the page
 // itself: they are drawn at the first paint, before the engine module has
 // loaded, from the tables and the engine the desktop uses.
@@ -9,7 +9,6 @@
 #include <string_view>
 #include <utility>
 
-#include "assets/face_pictures.h"
 #include "entry/utf8.h"
 #include "narration/about_lines.h"
 #include "record/calculator.h"
@@ -125,51 +124,6 @@ std::string NamesAsJson() {
     return out + "}";
 }
 
-std::string Number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.9g", value);
-    return text;
-}
-
-// A colour as CSS takes it, keeping the 16-bit channels' exact shades; null
-// for a part that is not drawn.
-std::string CssColour(const faces::Colour& colour) {
-    if (colour.alpha == 0) return "null";
-    return "\"rgb(" + Number(colour.red / 257.0) + " " + Number(colour.green / 257.0) + " " +
-           Number(colour.blue / 257.0) + " / " + Number(colour.alpha / 65535.0) + ")\"";
-}
-
-// The faces as the desktop draws them: each family's paint, each button's
-// picture, and the measures of the parts every face shares.
-std::string FacesAsJson() {
-    std::string out =
-        "{\"corner\":" + Number(faces::kCornerRadius) +
-        ",\"border\":" + Number(faces::kBorderWidth) + ",\"sheen\":" + CssColour(faces::kSheen) +
-        ",\"sheenInset\":" + Number(faces::kSheenInset) + ",\"sheenY\":" + Number(faces::kSheenY) +
-        ",\"sheenWidth\":" + Number(faces::kSheenWidth) +
-        ",\"outlineWidth\":" + Number(faces::kOutlineWidth) +
-        ",\"shadowOffset\":" + Number(faces::kShadowOffset) + ",\"families\":[";
-    for (const faces::FamilyPaint& paint : faces::kFamilies) {
-        if (out.back() != '[') out += ',';
-        out += "{\"top\":" + CssColour(paint.top) + ",\"middle\":" + CssColour(paint.middle) +
-               ",\"bottom\":" + CssColour(paint.bottom) + ",\"border\":" + CssColour(paint.border) +
-               ",\"glyph\":" + CssColour(paint.glyph) + ",\"outline\":" + CssColour(paint.outline) +
-               ",\"shadow\":" + CssColour(paint.shadow) + "}";
-    }
-    out += "],\"faces\":[";
-    for (const faces::FacePicture& face : faces::kFaces) {
-        if (out.back() != '[') out += ',';
-        out += "{\"button\":" + std::to_string(face.button) +
-               ",\"width\":" + std::to_string(face.width) +
-               ",\"height\":" + std::to_string(face.height) +
-               ",\"family\":" + std::to_string(face.family) +
-               ",\"evenOdd\":" + (face.evenOdd ? "true" : "false") + ",\"path\":";
-        AppendJsonString(out, faces::kGlyphPaths[face.path]);
-        out += '}';
-    }
-    return out + "]}";
-}
-
 // The four captions as the engine's start-up leaves them.
 class StartCaptions : public DisplaySink {
 public:
@@ -203,7 +157,7 @@ std::string StartCaptionsAsJson() {
 
 int main() {
     const std::string json =
-        "{\"buttons\":" + orvane::ButtonsAsJson() + ",\"faces\":" + orvane::FacesAsJson() +
+        "{\"buttons\":" + orvane::ButtonsAsJson() +
         ",\"captions\":" + orvane::StartCaptionsAsJson() + ",\"speech\":" + orvane::SpeechAsJson() +
         ",\"names\":" + orvane::NamesAsJson() + ",\"about\":" + orvane::AboutAsJson() + "}";
     std::puts(json.c_str());

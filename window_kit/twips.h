@@ -1,17 +1,11 @@
 #pragma once
 
 #include <QRect>
-#include <cmath>
 
+#include "drawing/twips.h"
 #include "tables/button_table.h"
 
 namespace orvane {
-
-// Layout is kept in twips, the unit the layout was designed in; this is the
-// one place where it becomes device-independent pixels (15 twips each at
-// 96 dpi). Each value is rounded on its own, so a width stays the rounded
-// width even when the left edge rounds the other way.
-inline int TwipsToPixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
 inline QRect TwipsToPixels(const TwipsRect& rect) {
     return {TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),

@@ -352,8 +352,8 @@ int main(int argc, char** argv) {
                                          static_cast<int>(button.family),
                                          path.fillRule() == Qt::OddEvenFill, 0};
         const QImage picture =
-            PaintFace(face, PaintOf(button.family), PathFromData(written), 1.0,
-                      button.action == KeyAction::None)
+            PaintFace(drawing::DescribeFace(face, PaintOf(button.family), button.action == KeyAction::None),
+                      PathFromData(written), 1.0)
                 .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
         for (int y = 0; y < picture.height(); ++y) {
             pixels.append(reinterpret_cast<const char*>(picture.constScanLine(y)), picture.width() * 4);
