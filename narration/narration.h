@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "narration/spoken_text.h"
 #include "record/display_sink.h"
 #include "tables/key_action.h"
-#include "narration/spoken_text.h"
 
 namespace orvane {
 
