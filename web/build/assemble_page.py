@@ -189,20 +189,20 @@ def manifest(version):
 
 def main():
     parser = argparse.ArgumentParser()
-    for option in ("out", "web", "module", "translations", "icon", "rsvg", "version", "tables", "keypad"):
+    for option in ("out", "sources", "module", "translations", "icon", "rsvg", "version", "tables", "keypad"):
         parser.add_argument("--" + option, required=True)
     parser.add_argument("--touch-layouts", required=True, nargs="+", type=pathlib.Path)
     args = parser.parse_args()
-    out, web, module = pathlib.Path(args.out), pathlib.Path(args.web), pathlib.Path(args.module)
+    out, sources, module = pathlib.Path(args.out), pathlib.Path(args.sources), pathlib.Path(args.module)
 
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
     for name in ("page.js", "page_speech.js", "touch.js"):
-        shutil.copy(web / name, out / name)
+        shutil.copy(sources / name, out / name)
     for name in ("orvane.js", "orvane.wasm"):
         shutil.copy(module / name, out / name)
-    page = (web / "index.html").read_text(encoding="utf-8").replace("@VERSION@", args.version)
+    page = (sources / "index.html").read_text(encoding="utf-8").replace("@VERSION@", args.version)
     tables = json.loads(pathlib.Path(args.tables).read_text(encoding="utf-8"))
     keys, rules = keypad(tables, drawn_keypad(pathlib.Path(args.keypad).read_text(encoding="utf-8")))
     # The displays show the engine's start-up captions from the first paint.
@@ -212,11 +212,11 @@ def main():
     # The style sheets and the script that keeps early input are in the page,
     # saving the first paint a request, under a policy that names them by
     # their hashes.
-    inline = {"EARLY_INPUT": re.sub(r"(?m)^ *//.*\n", "", (web / "early_input.js").read_text(encoding="utf-8")),
-              "STYLE": (web / "page.css").read_text(encoding="utf-8") +
+    inline = {"EARLY_INPUT": re.sub(r"(?m)^ *//.*\n", "", (sources / "early_input.js").read_text(encoding="utf-8")),
+              "STYLE": (sources / "page.css").read_text(encoding="utf-8") +
               "\n/* Where the displays and keys are, from the tables. */\n" +
               "\n".join(rules + display_rules(page)) + "\n",
-              "TOUCH_STYLE": touch_css((web / "touch.css").read_text(encoding="utf-8"), args.touch_layouts)}
+              "TOUCH_STYLE": touch_css((sources / "touch.css").read_text(encoding="utf-8"), args.touch_layouts)}
     page = page.replace("<!--@KEYPAD@-->", keys)
     # The About box shows what its Load would set, from the table the desktop shows it from.
     for name, text in tables["about"].items():
@@ -251,7 +251,7 @@ def main():
     for name in ("index.html", "manifest.webmanifest"):
         (out / name).write_text((out / name).read_text(encoding="utf-8").replace("@RELEASE@", release),
                                 encoding="utf-8")
-    worker = (web / "service_worker.js").read_text(encoding="utf-8")
+    worker = (sources / "service_worker.js").read_text(encoding="utf-8")
     worker = worker.replace("@RELEASE@", release)
     worker = worker.replace("@FILES@", json.dumps(["./"] + [name for name in files if name not in NOT_KEPT]))
     (out / "service_worker.js").write_text(worker, encoding="utf-8")
