@@ -23,7 +23,6 @@ BACKGROUND = "#8080ff"
 # The share of a maskable icon's side the picture may take: its corners stay
 # inside the safe zone, the circle of 80 % of the side.
 MASKABLE_PICTURE = 0.56
-TWIPS_PER_PIXEL = 15
 # The worker keeps the page under its address, "./"; a second copy would
 # only be fetched twice.
 NOT_KEPT = ("index.html",)
@@ -39,15 +38,6 @@ def translations(ts_path):
                 translation.get("type") not in ("unfinished", "obsolete", "vanished"):
             texts[source] = translation.text
     return texts
-
-
-def pixels(twips):
-    return round(twips / TWIPS_PER_PIXEL)
-
-
-def place(selector, left, top, width, height):
-    return (f"{selector} {{ left: {pixels(left)}px; top: {pixels(top)}px; "
-            f"width: {pixels(width)}px; height: {pixels(height)}px; }}")
 
 
 def drawn_keypad(text):
@@ -88,9 +78,30 @@ def keypad(tables, drawn):
     return "\n".join(keys), drawn["rules"]
 
 
-def display_rules(page):
-    return [place("#" + name, *map(int, twips.split()))
-            for name, twips in re.findall(r'id="(\w+)"[^>]*data-twips="([\d ]+)"', page)]
+def menus(tables):
+    """The menu bar's menus from the table both editions read: a caption's
+    access key, after '&', underlined and kept for the keyboard."""
+    def button(entry, attributes):
+        before, _, after = entry["caption"].partition("&")
+        access, rest = after[0], after[1:]
+        return (f'<button type="button" tabindex="-1"{attributes} data-access="{access.lower()}">'
+                f'{escape(before)}<u>{escape(access)}</u>{escape(rest)}</button>')
+    lines = []
+    for menu in tables["menus"]:
+        lines.append('    <div class="menu">')
+        # The title's attributes break onto a second line, as a hand would.
+        title = (f' class="title" id="{menu["name"]}" role="menuitem" aria-haspopup="menu"'
+                 ' aria-expanded="false"\n' + " " * 13)
+        lines.append("      " + button(menu, title))
+        lines.append('      <div class="items" role="menu" hidden>')
+        for item in menu["items"]:
+            if item["caption"] is None:
+                lines.append(f'        <div id="{item["name"]}" role="separator"></div>')
+            else:
+                lines.append("        " + button(item, f' id="{item["name"]}" role="menuitem"'))
+        lines.append("      </div>")
+        lines.append("    </div>")
+    return "\n".join(lines)
 
 
 def compress_beside(out):
@@ -215,9 +226,9 @@ def main():
     inline = {"EARLY_INPUT": re.sub(r"(?m)^ *//.*\n", "", (sources / "early_input.js").read_text(encoding="utf-8")),
               "STYLE": (sources / "page.css").read_text(encoding="utf-8") +
               "\n/* Where the displays and keys are, from the tables. */\n" +
-              "\n".join(rules + display_rules(page)) + "\n",
+              "\n".join(rules) + "\n",
               "TOUCH_STYLE": touch_css((sources / "touch.css").read_text(encoding="utf-8"), args.touch_layouts)}
-    page = page.replace("<!--@KEYPAD@-->", keys)
+    page = page.replace("<!--@KEYPAD@-->", keys).replace("<!--@MENUS@-->", menus(tables))
     # The About box shows what its Load would set, from the table the desktop shows it from.
     for name, text in tables["about"].items():
         page, found = re.subn(f'(id="{name}"[^>]*>)(<)', lambda tags: tags[1] + escape(text) + tags[2], page)
