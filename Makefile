@@ -34,7 +34,7 @@ CHECK_PACKAGE_PACKAGES := lintian piuparts
 REPRODUCIBLE_PACKAGES := diffoscope-minimal
 # `make bench-engine` only.
 BENCH_ENGINE_PACKAGES := libbenchmark-dev
-# The browser build: emscripten, and what web/build_mpfr.sh needs to fetch
+# The browser build: emscripten, and what web/build/build_mpfr.sh needs to fetch
 # and unpack Debian's sources of MPFR and GMP and build them with it.
 WEB_PACKAGES := emscripten make dpkg-dev xz-utils
 # `make bench-web` only: npm, which installs Lighthouse into the build folder.
@@ -93,7 +93,7 @@ test: build web
 EMSCRIPTEN_ENV := EM_CACHE=$(CURDIR)/$(WASM_DIR)/em-cache EM_FROZEN_CACHE= NODE_PATH=/usr/share/nodejs
 # MPFR and GMP for wasm32 are built once into $(WASM_DIR)/deps.
 web: deps web-deps
-	$(EMSCRIPTEN_ENV) web/build_mpfr.sh $(WASM_DIR)/deps
+	$(EMSCRIPTEN_ENV) web/build/build_mpfr.sh $(WASM_DIR)/deps
 	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WASM_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
 	    -DORVANE_WITH_WINDOW=OFF -DBUILD_TESTING=OFF -DORVANE_PAGE_DIR=$(CURDIR)/$(WEB_DIR) \
 	    -DORVANE_MPFR_PREFIX=$(CURDIR)/$(WASM_DIR)/deps/prefix
@@ -101,7 +101,7 @@ web: deps web-deps
 
 # Serves the page on this machine only; Ctrl+C stops it.
 run-web: web
-	python3 web/serve.py $(WEB_DIR) $(WEB_PORT)
+	python3 tools/serve.py $(WEB_DIR) $(WEB_PORT)
 
 # Lighthouse's scores for the page as run-web serves it, as a phone and as a
 # desktop; Lighthouse is installed from npm into $(BUILD_DIR)/lighthouse.

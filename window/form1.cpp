@@ -13,19 +13,20 @@
 #include <vector>
 
 #include "about/frm_about.h"
-#include "speech/display_accessible.h"
 #include "faces/face_button.h"
-#include "window_kit/fixed_window_state.h"
 #include "faces/icon.h"
+#include "speech/display_accessible.h"
 #include "speech/key_speech.h"
+#include "speech/menu_accessible.h"
 #include "tables/button_table.h"
+#include "tables/display_table.h"
 #include "tables/key_table.h"
 #include "window/key_translation.h"
-#include "speech/menu_accessible.h"
+#include "window/window_menu_bar.h"
+#include "window_kit/fixed_window_state.h"
 #include "window_kit/twips.h"
 #include "window_kit/whole_steps.h"
 #include "window_kit/window_fonts.h"
-#include "window/window_menu_bar.h"
 
 namespace orvane {
 namespace {
@@ -33,21 +34,6 @@ namespace {
 // The client area below the menu bar, in twips.
 constexpr int kClientWidth = 8730;
 constexpr int kClientHeight = 2985;
-
-struct DisplaySpec {
-    Label label;
-    TwipsRect rect;
-    const char16_t* initialCaption;
-};
-
-// The displays are created with these captions; start-up replaces them before
-// the window is first shown.
-constexpr std::array<DisplaySpec, 4> kDisplays = {{
-    {Label::Expression, {0, 0, 8295, 380}, u"（式）"},
-    {Label::Answer, {4530, 375, 3765, 375}, u"＝"},
-    {Label::Memory1, {0, 375, 3780, 375}, u""},
-    {Label::Memory2, {0, 750, 3780, 375}, u""},
-}};
 
 }  // namespace
 
@@ -176,39 +162,49 @@ void Form1::BuildButtons(QWidget* client) {
 void Form1::BuildMenus() {
     WindowMenuBar* bar = menuBar_;
     bar->setNativeMenuBar(false);  // always in the window, never a global menu
-    auto addMenu = [bar](const char* name, const QString& caption) {
-        QMenu* menu = bar->addMenu(caption);
-        menu->setObjectName(QString::fromLatin1(name));
-        menu->menuAction()->setObjectName(QString::fromLatin1(name));
-        return menu;
-    };
-    auto addItem = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
-        QAction* item = menu->addAction(caption);
-        item->setObjectName(QString::fromLatin1(name));
-        connect(item, &QAction::triggered, this, handler);
-        return item;
-    };
-
-    QMenu* file = addMenu("mnuFail", QStringLiteral("ファイル(&F)"));
-    // The separator is the menu's first entry, which the toolkit would
-    // otherwise fold away.
-    file->setSeparatorsCollapsible(false);
-    file->addSeparator()->setObjectName(QStringLiteral("mnuSikiri"));
-    addItem(file, "mnuEnd", QStringLiteral("終了(&X)"), [this] { mnuEnd_Click(); });
-
-    QMenu* edit = addMenu("mnuHnensyuu", QStringLiteral("編集(&E)"));
-    addItem(edit, "mnuSikicopy", QStringLiteral("式をコピー(&C)"),
-            [this] { Copy(KeyAction::CopyExpression); });
-    addItem(edit, "mnuKotaecopy", QStringLiteral("答えをコピー(&D)"),
-            [this] { Copy(KeyAction::CopyAnswer); });
-
-    QMenu* help = addMenu("mnuHelp", QStringLiteral("ヘルプ(&H)"));
-    addItem(help, "mnuVarjyon", QStringLiteral("バージョン情報(&A)"),
-            [this] { mnuVarjyon_Click(); });
+    std::vector<QMenu*> menus;
+    for (const MenuSpec& spec : kMenus) {
+        QMenu* menu = bar->addMenu(QString::fromStdU16String(spec.caption));
+        menu->setObjectName(QString::fromLatin1(spec.name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(spec.name));
+        // A separator may be a menu's first entry, which the toolkit would
+        // otherwise fold away.
+        menu->setSeparatorsCollapsible(false);
+        for (const MenuItemSpec& item : spec.items) {
+            if (item.command == MenuCommand::Separator) {
+                menu->addSeparator()->setObjectName(QString::fromLatin1(item.name));
+                continue;
+            }
+            QAction* action = menu->addAction(QString::fromStdU16String(item.caption));
+            action->setObjectName(QString::fromLatin1(item.name));
+            connect(action, &QAction::triggered, this,
+                    [this, command = item.command] { Perform(command); });
+        }
+        menus.push_back(menu);
+    }
     DescribeMenus(bar);
-    for (QMenu* menu : {file, edit, help}) {
+    for (QMenu* menu : menus) {
         connect(menu, &QMenu::aboutToShow, this,
                 [this, menu] { speech_->Tell(menu->accessibleName()); });
+    }
+}
+
+void Form1::Perform(MenuCommand command) {
+    switch (command) {
+        case MenuCommand::Exit:
+            mnuEnd_Click();
+            break;
+        case MenuCommand::CopyExpression:
+            Copy(KeyAction::CopyExpression);
+            break;
+        case MenuCommand::CopyAnswer:
+            Copy(KeyAction::CopyAnswer);
+            break;
+        case MenuCommand::About:
+            mnuVarjyon_Click();
+            break;
+        case MenuCommand::Separator:
+            break;
     }
 }
 
@@ -225,7 +221,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         menuBar_->settle();
         const auto& key = *static_cast<QKeyEvent*>(event);
         // F10 opens the menu bar from the keyboard, as on the page.
-        if (key.key() == Qt::Key_F10 && key.modifiers() == Qt::NoModifier && !menuBar_->ownsKeyboard()) {
+        if (key.key() == Qt::Key_F10 && key.modifiers() == Qt::NoModifier &&
+            !menuBar_->ownsKeyboard()) {
             menuBar_->enterKeyboardMode();
             return true;
         }
@@ -263,7 +260,8 @@ void Form1::ShowCaption(Label label, const std::u16string& caption) {
     // Qt tells of a name set again unchanged, too.
     const QString sentence = speech_->AnswerSentence();
     QWidget* bar = display->parentWidget();
-    if (label == Label::Answer && bar->accessibleName() != sentence) bar->setAccessibleName(sentence);
+    if (label == Label::Answer && bar->accessibleName() != sentence)
+        bar->setAccessibleName(sentence);
 }
 
 void Form1::PutOnClipboard(const std::u16string& text) {

@@ -7,6 +7,7 @@
 
 #include "record/calculator.h"
 #include "record/display_sink.h"
+#include "tables/menu_table.h"
 
 class QLabel;
 class QKeyEvent;
@@ -49,7 +50,8 @@ private:
     void BuildMenus();
 
     void PreviewKey(const QKeyEvent& event);
-    void Copy(KeyAction copy);  // from the Edit menu, and said
+    void Perform(MenuCommand command);  // a menu entry's
+    void Copy(KeyAction copy);          // from the Edit menu, and said
     void mnuEnd_Click();
     void mnuVarjyon_Click();
     void ShowAboutBox();  // shown restored, in front and active

@@ -26,7 +26,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(HERE, "..", "web"))
-sys.path.insert(0, os.path.join(HERE, "..", "..", "web"))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
 from session import Session, SetupError, generate_locale, poll, stop  # noqa: E402
 
 SKIP = 77

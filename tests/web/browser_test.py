@@ -25,7 +25,7 @@ import sys
 import threading
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
-sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "web"))
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools"))
 from cdp import Browser  # noqa: E402
 from serve import make_server  # noqa: E402
 

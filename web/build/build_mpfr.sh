@@ -7,12 +7,12 @@
 # installed as lib/libgmp.a with gmp.h, so a consumer links MPFR and "GMP"
 # as it would anywhere else.
 #
-# Usage: web/build_mpfr.sh DEPS_DIR
+# Usage: web/build/build_mpfr.sh DEPS_DIR
 # Installs DEPS_DIR/prefix/{include/mpfr.h,include/gmp.h,lib/libmpfr.a,lib/libgmp.a}.
 # With those in place from an earlier run it does nothing.
 set -euo pipefail
 
-deps=${1:?usage: web/build_mpfr.sh DEPS_DIR}
+deps=${1:?usage: web/build/build_mpfr.sh DEPS_DIR}
 mkdir -p "$deps"
 deps=$(cd "$deps" && pwd)
 prefix=$deps/prefix

@@ -17,6 +17,7 @@
 #include "drawing/face_description.h"
 #include "drawing/twips.h"
 #include "tables/button_table.h"
+#include "tables/display_table.h"
 
 namespace orvane {
 namespace {
@@ -240,9 +241,8 @@ std::vector<std::string> RingRules() {
     return rules;
 }
 
-std::string Place(int number, const TwipsRect& rect) {
-    return "#Command" + std::to_string(number) +
-           " { left: " + std::to_string(TwipsToPixels(rect.left)) +
+std::string Place(const std::string& selector, const TwipsRect& rect) {
+    return selector + " { left: " + std::to_string(TwipsToPixels(rect.left)) +
            "px; top: " + std::to_string(TwipsToPixels(rect.top)) +
            "px; width: " + std::to_string(TwipsToPixels(rect.width)) +
            "px; height: " + std::to_string(TwipsToPixels(rect.height)) + "px; }";
@@ -250,7 +250,8 @@ std::string Place(int number, const TwipsRect& rect) {
 
 // A line each: "paints" and the shared defs; "face", the button's number and
 // its face, for every face; "rule" and each style rule, the keys' places in
-// tab order, then the rings' colours. None of them spans a line.
+// tab order, then the rings' colours, then the displays' places. None of
+// them spans a line.
 void PrintKeypad() {
     std::printf("paints %s\n", Paints().c_str());
     for (const ButtonSpec& button : kButtons) {
@@ -264,8 +265,13 @@ void PrintKeypad() {
     std::stable_sort(inTabOrder.begin(), inTabOrder.end(),
                      [](auto a, auto b) { return a->tab < b->tab; });
     for (const ButtonSpec* button : inTabOrder)
-        std::printf("rule %s\n", Place(button->number, button->rect).c_str());
+        std::printf("rule %s\n",
+                    Place("#Command" + std::to_string(button->number), button->rect).c_str());
     for (const std::string& rule : RingRules()) std::printf("rule %s\n", rule.c_str());
+    for (const DisplaySpec& display : kDisplays) {
+        const std::string id = "#Label" + std::to_string(static_cast<int>(display.label));
+        std::printf("rule %s\n", Place(id, display.rect).c_str());
+    }
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "tables/about_box.h"
 #include "tables/button_descriptions.h"
 #include "tables/button_table.h"
+#include "tables/menu_table.h"
 #include "tables/spoken_names.h"
 #include "tables/spoken_phrases.h"
 
@@ -108,6 +109,32 @@ std::string AboutAsJson() {
     return out + "}";
 }
 
+// The menu bar: each menu's id, caption and entries, a separator's caption
+// null. Captions keep the access key after '&'.
+std::string MenusAsJson() {
+    auto entry = [](const char* name, const char16_t* caption) {
+        std::string out = "{\"name\":";
+        AppendJsonString(out, name);
+        out += ",\"caption\":";
+        if (caption == nullptr) return out + "null}";
+        AppendJsonString(out, ToUtf8(caption));
+        return out + "}";
+    };
+    std::string out = "[";
+    for (const MenuSpec& menu : kMenus) {
+        if (out.size() > 1) out += ',';
+        out += entry(menu.name, menu.caption);
+        out.back() = ',';
+        out += "\"items\":[";
+        for (const MenuItemSpec& item : menu.items) {
+            if (out.back() == '}') out += ',';
+            out += entry(item.name, item.caption);
+        }
+        out += "]}";
+    }
+    return out + "]";
+}
+
 // What screen readers call the menus and the displays, by element id, as
 // the page's elements carry it: "name|description".
 std::string NamesAsJson() {
@@ -159,6 +186,7 @@ int main() {
     const std::string json =
         "{\"buttons\":" + orvane::ButtonsAsJson() +
         ",\"captions\":" + orvane::StartCaptionsAsJson() + ",\"speech\":" + orvane::SpeechAsJson() +
-        ",\"names\":" + orvane::NamesAsJson() + ",\"about\":" + orvane::AboutAsJson() + "}";
+        ",\"names\":" + orvane::NamesAsJson() + ",\"about\":" + orvane::AboutAsJson() +
+        ",\"menus\":" + orvane::MenusAsJson() + "}";
     std::puts(json.c_str());
 }

@@ -23,7 +23,6 @@ BACKGROUND = "#8080ff"
 # The share of a maskable icon's side the picture may take: its corners stay
 # inside the safe zone, the circle of 80 % of the side.
 MASKABLE_PICTURE = 0.56
-TWIPS_PER_PIXEL = 15
 # The worker keeps the page under its address, "./"; a second copy would
 # only be fetched twice.
 NOT_KEPT = ("index.html",)
@@ -39,15 +38,6 @@ def translations(ts_path):
                 translation.get("type") not in ("unfinished", "obsolete", "vanished"):
             texts[source] = translation.text
     return texts
-
-
-def pixels(twips):
-    return round(twips / TWIPS_PER_PIXEL)
-
-
-def place(selector, left, top, width, height):
-    return (f"{selector} {{ left: {pixels(left)}px; top: {pixels(top)}px; "
-            f"width: {pixels(width)}px; height: {pixels(height)}px; }}")
 
 
 def drawn_keypad(text):
@@ -88,9 +78,30 @@ def keypad(tables, drawn):
     return "\n".join(keys), drawn["rules"]
 
 
-def display_rules(page):
-    return [place("#" + name, *map(int, twips.split()))
-            for name, twips in re.findall(r'id="(\w+)"[^>]*data-twips="([\d ]+)"', page)]
+def menus(tables):
+    """The menu bar's menus from the table both editions read: a caption's
+    access key, after '&', underlined and kept for the keyboard."""
+    def button(entry, attributes):
+        before, _, after = entry["caption"].partition("&")
+        access, rest = after[0], after[1:]
+        return (f'<button type="button" tabindex="-1"{attributes} data-access="{access.lower()}">'
+                f'{escape(before)}<u>{escape(access)}</u>{escape(rest)}</button>')
+    lines = []
+    for menu in tables["menus"]:
+        lines.append('    <div class="menu">')
+        # The title's attributes break onto a second line, as a hand would.
+        title = (f' class="title" id="{menu["name"]}" role="menuitem" aria-haspopup="menu"'
+                 ' aria-expanded="false"\n' + " " * 13)
+        lines.append("      " + button(menu, title))
+        lines.append('      <div class="items" role="menu" hidden>')
+        for item in menu["items"]:
+            if item["caption"] is None:
+                lines.append(f'        <div id="{item["name"]}" role="separator"></div>')
+            else:
+                lines.append("        " + button(item, f' id="{item["name"]}" role="menuitem"'))
+        lines.append("      </div>")
+        lines.append("    </div>")
+    return "\n".join(lines)
 
 
 def compress_beside(out):
@@ -189,20 +200,20 @@ def manifest(version):
 
 def main():
     parser = argparse.ArgumentParser()
-    for option in ("out", "web", "module", "translations", "icon", "rsvg", "version", "tables", "keypad"):
+    for option in ("out", "sources", "module", "translations", "icon", "rsvg", "version", "tables", "keypad"):
         parser.add_argument("--" + option, required=True)
     parser.add_argument("--touch-layouts", required=True, nargs="+", type=pathlib.Path)
     args = parser.parse_args()
-    out, web, module = pathlib.Path(args.out), pathlib.Path(args.web), pathlib.Path(args.module)
+    out, sources, module = pathlib.Path(args.out), pathlib.Path(args.sources), pathlib.Path(args.module)
 
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
     for name in ("page.js", "page_speech.js", "touch.js"):
-        shutil.copy(web / name, out / name)
+        shutil.copy(sources / name, out / name)
     for name in ("orvane.js", "orvane.wasm"):
         shutil.copy(module / name, out / name)
-    page = (web / "index.html").read_text(encoding="utf-8").replace("@VERSION@", args.version)
+    page = (sources / "index.html").read_text(encoding="utf-8").replace("@VERSION@", args.version)
     tables = json.loads(pathlib.Path(args.tables).read_text(encoding="utf-8"))
     keys, rules = keypad(tables, drawn_keypad(pathlib.Path(args.keypad).read_text(encoding="utf-8")))
     # The displays show the engine's start-up captions from the first paint.
@@ -212,12 +223,12 @@ def main():
     # The style sheets and the script that keeps early input are in the page,
     # saving the first paint a request, under a policy that names them by
     # their hashes.
-    inline = {"EARLY_INPUT": re.sub(r"(?m)^ *//.*\n", "", (web / "early_input.js").read_text(encoding="utf-8")),
-              "STYLE": (web / "page.css").read_text(encoding="utf-8") +
+    inline = {"EARLY_INPUT": re.sub(r"(?m)^ *//.*\n", "", (sources / "early_input.js").read_text(encoding="utf-8")),
+              "STYLE": (sources / "page.css").read_text(encoding="utf-8") +
               "\n/* Where the displays and keys are, from the tables. */\n" +
-              "\n".join(rules + display_rules(page)) + "\n",
-              "TOUCH_STYLE": touch_css((web / "touch.css").read_text(encoding="utf-8"), args.touch_layouts)}
-    page = page.replace("<!--@KEYPAD@-->", keys)
+              "\n".join(rules) + "\n",
+              "TOUCH_STYLE": touch_css((sources / "touch.css").read_text(encoding="utf-8"), args.touch_layouts)}
+    page = page.replace("<!--@KEYPAD@-->", keys).replace("<!--@MENUS@-->", menus(tables))
     # The About box shows what its Load would set, from the table the desktop shows it from.
     for name, text in tables["about"].items():
         page, found = re.subn(f'(id="{name}"[^>]*>)(<)', lambda tags: tags[1] + escape(text) + tags[2], page)
@@ -251,7 +262,7 @@ def main():
     for name in ("index.html", "manifest.webmanifest"):
         (out / name).write_text((out / name).read_text(encoding="utf-8").replace("@RELEASE@", release),
                                 encoding="utf-8")
-    worker = (web / "service_worker.js").read_text(encoding="utf-8")
+    worker = (sources / "service_worker.js").read_text(encoding="utf-8")
     worker = worker.replace("@RELEASE@", release)
     worker = worker.replace("@FILES@", json.dumps(["./"] + [name for name in files if name not in NOT_KEPT]))
     (out / "service_worker.js").write_text(worker, encoding="utf-8")
