@@ -127,11 +127,12 @@ void orvane_press_button(int number, double now) {
     Follow(action, now, [action] { Engine().Perform(action); });
 }
 
-// The window's key-down handler, with a key-table code and modifier mask.
+// The window's key-down handler, with a key-table code and modifier mask:
+// the key is looked up once, for what is said and for what is done.
 void orvane_key_down(int keyCode, int mask, double now) {
-    const auto code = static_cast<std::int16_t>(keyCode);
-    const auto held = static_cast<std::int16_t>(mask);
-    Follow(LookUpKey(code, held), now, [code, held] { Form_KeyDown(Engine(), code, held); });
+    const KeyAction action =
+        LookUpKey(static_cast<std::int16_t>(keyCode), static_cast<std::int16_t>(mask));
+    Follow(action, now, [action] { Engine().Perform(action); });
 }
 
 // The key-table code of a KeyboardEvent.key held with `mask` (1 Shift,
