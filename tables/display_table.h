@@ -7,7 +7,7 @@
 
 namespace orvane {
 
-struct DisplaySpec {
+struct DisplayRow {
     Label label;
     TwipsRect rect;
     const char16_t* initialCaption;
@@ -15,7 +15,7 @@ struct DisplaySpec {
 
 // The four displays in the client area, in Label order. They are created
 // with these captions; start-up replaces them before they are first shown.
-inline constexpr std::array<DisplaySpec, 4> kDisplays = {{
+inline constexpr std::array<DisplayRow, 4> kDisplays = {{
     {Label::Expression, {0, 0, 8295, 380}, u"（式）"},
     {Label::Answer, {4530, 375, 3765, 375}, u"＝"},
     {Label::Memory1, {0, 375, 3780, 375}, u""},

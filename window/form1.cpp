@@ -108,7 +108,7 @@ void Form1::BuildDisplays(QWidget* client) {
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, QColor(192, 192, 255));
     palette.setColor(QPalette::WindowText, Qt::black);
-    for (const DisplaySpec& display : kDisplays) {
+    for (const DisplayRow& display : kDisplays) {
         QWidget* holder = client;
         QRect place = TwipsToPixels(display.rect);
         if (display.label == Label::Answer) {
@@ -163,14 +163,14 @@ void Form1::BuildMenus() {
     WindowMenuBar* bar = menuBar_;
     bar->setNativeMenuBar(false);  // always in the window, never a global menu
     std::vector<QMenu*> menus;
-    for (const MenuSpec& spec : kMenus) {
-        QMenu* menu = bar->addMenu(QString::fromStdU16String(spec.caption));
-        menu->setObjectName(QString::fromLatin1(spec.name));
-        menu->menuAction()->setObjectName(QString::fromLatin1(spec.name));
+    for (const MenuRow& row : kMenus) {
+        QMenu* menu = bar->addMenu(QString::fromStdU16String(row.caption));
+        menu->setObjectName(QString::fromLatin1(row.name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(row.name));
         // A separator may be a menu's first entry, which the toolkit would
         // otherwise fold away.
         menu->setSeparatorsCollapsible(false);
-        for (const MenuItemSpec& item : spec.items) {
+        for (const MenuItemRow& item : row.items) {
             if (item.command == MenuCommand::Separator) {
                 menu->addSeparator()->setObjectName(QString::fromLatin1(item.name));
                 continue;

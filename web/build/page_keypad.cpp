@@ -268,7 +268,7 @@ void PrintKeypad() {
         std::printf("rule %s\n",
                     Place("#Command" + std::to_string(button->number), button->rect).c_str());
     for (const std::string& rule : RingRules()) std::printf("rule %s\n", rule.c_str());
-    for (const DisplaySpec& display : kDisplays) {
+    for (const DisplayRow& display : kDisplays) {
         const std::string id = "#Label" + std::to_string(static_cast<int>(display.label));
         std::printf("rule %s\n", Place(id, display.rect).c_str());
     }

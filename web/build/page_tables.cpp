@@ -121,12 +121,12 @@ std::string MenusAsJson() {
         return out + "}";
     };
     std::string out = "[";
-    for (const MenuSpec& menu : kMenus) {
+    for (const MenuRow& menu : kMenus) {
         if (out.size() > 1) out += ',';
         out += entry(menu.name, menu.caption);
         out.back() = ',';
         out += "\"items\":[";
-        for (const MenuItemSpec& item : menu.items) {
+        for (const MenuItemRow& item : menu.items) {
             if (out.back() == '}') out += ',';
             out += entry(item.name, item.caption);
         }
