@@ -15,7 +15,7 @@ PACKAGES := cmake make g++ pkg-config python3 libmpfr-dev libfontconfig-dev \
             qt6-tools-dev qt6-l10n-tools \
             dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca speech-dispatcher \
             speech-dispatcher-espeak-ng espeak-ng locales devscripts \
-            chromium python3-websocket
+            chromium firefox-esr python3-websocket
 
 # The fuzzer needs clang with its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev libfuzzer-14-dev

@@ -6,6 +6,8 @@
 (function () {
   const WINDOW_WIDTH = 582;  // the client area, in pixels
   const MAX_SCALE = 2;
+  // Long enough for a screen reader to have met the opened About box.
+  const VERSION_SAID_MS = 300;
   const status = document.getElementById('status');
 
   function tell(sentence) {
@@ -105,6 +107,11 @@
       const caption = engine.caption(i + 1);
       const shown = label.firstElementChild;
       if (shown.textContent !== caption) shown.textContent = caption;
+      // A message is Japanese also where the page speaks English.
+      const lang = JAPANESE.test(caption) ? 'ja' : null;
+      if (shown.getAttribute('lang') !== lang) {
+        if (lang) shown.lang = lang; else shown.removeAttribute('lang');
+      }
       const name = engine.displayLine(i + 1);
       if (label.ariaLabel !== name) label.ariaLabel = name;
     });
@@ -337,12 +344,18 @@
     function loadAbout() {
       if (!engine) return;
       about.ariaLabel = engine.aboutLine(0);
-      about.setAttribute('aria-description', engine.aboutLine(1));
       about.querySelector('#aboutLines').replaceChildren(...[2, 3, 4, 5].map((part) => {
         const line = document.createElement('p');
         line.textContent = engine.aboutLine(part);
         return line;
       }));
+    }
+    // The name, version and purpose are said once the box stands: as its
+    // description Firefox leaves them unsaid when its button takes the focus.
+    const versionLine = about.querySelector('#aboutSaid');
+    function sayVersion() {
+      versionLine.replaceChildren();
+      if (engine) setTimeout(() => { versionLine.textContent = engine.aboutLine(1); }, VERSION_SAID_MS);
     }
     const commands = {
       mnuEnd() {
@@ -362,6 +375,7 @@
           loadAbout();
           speech.hush();
           about.showModal();
+          sayVersion();
         }
         about.querySelector('#cmdOK').focus();
       },
