@@ -253,6 +253,9 @@ def check_character_boxes(pyatspi, row, display, text):
 
 # Orca's command that reads the status bar: its modifier with the same key twice.
 STATUS_BAR = "Insert+KP_Enter Insert+KP_Enter"
+# In browse mode: the page's top, two lines down (past the hint and the menus)
+# to the expression, and its second character.
+BY_CHARACTER = "Control+Home Down Down Right"
 
 # What Orca must say after each step (see act), in an English and a Japanese
 # session: (step, argument, English, Japanese), several texts in their order.
@@ -297,9 +300,9 @@ PAGE_STEPS = [
     # back in focus mode, Enter still evaluates.
     ("type", "2+5", "5", "5"),
     ("key", "Insert+a", "Browse mode", "Browse mode"),
+    # The expression, reached from the top, read character by character.
+    ("key", BY_CHARACTER, "+", "+"),
     ("key", "Up Up Up", (), ()),
-    # Where the reading stopped, on the expression: its characters one by one.
-    ("key", "Right", "plus", "プラス"),
     ("key", "Insert+a", "Focus mode", "Focus mode"),
     ("key", "Return", "Answer: 7.", "答えは 7。"),
     ("key", "Tab", "digit 0 push button", "数字 0"),
@@ -312,8 +315,8 @@ PAGE_STEPS = [
 # Debian's two browsers, the second the one most screen-reader users have,
 # each with the steps it leaves out. Orca, started before Chromium, does not
 # find the page in Chromium's window when it looks for a status bar; Firefox
-# reads the keypad's whole top as one line, so Up leaves its start elsewhere.
-BROWSERS = {"chromium": {STATUS_BAR}, "firefox-esr": {"Right"}}
+# reads all above the keypad as one line.
+BROWSERS = {"chromium": {STATUS_BAR}, "firefox-esr": {BY_CHARACTER}}
 
 
 def orca_sessions(session, clock, prefix=""):

@@ -107,10 +107,11 @@
       const caption = engine.caption(i + 1);
       const shown = label.firstElementChild;
       if (shown.textContent !== caption) shown.textContent = caption;
-      // A message is Japanese also where the page speaks English.
-      const lang = JAPANESE.test(caption) ? 'ja' : null;
-      if (shown.getAttribute('lang') !== lang) {
-        if (lang) shown.lang = lang; else shown.removeAttribute('lang');
+      // A message is Japanese also where the page speaks English: there the
+      // display is read by its name alone.
+      const unread = english && JAPANESE.test(caption);
+      if (shown.hasAttribute('aria-hidden') !== unread) {
+        if (unread) shown.setAttribute('aria-hidden', 'true'); else shown.removeAttribute('aria-hidden');
       }
       const name = engine.displayLine(i + 1);
       if (label.ariaLabel !== name) label.ariaLabel = name;
