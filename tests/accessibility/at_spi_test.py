@@ -7,9 +7,8 @@ Japanese and an English locale, looks for internal names, presses keys
 through the buttons' actions and reads the answer display; then Debian's
 screen reader, Orca, must speak the answer after keys typed on the keyboard.
 
-The browser edition then meets Orca too, in Chromium and Firefox ESR: keys
-typed straight after the page loads must reach the calculator and be told in
-words.
+The browser edition then meets Orca too, in Chromium and Firefox ESR: keys typed
+straight after the page loads must reach the calculator and be told in words.
 
 Usage: at_spi_test.py PATH_TO_ORVANE --page BUILT_PAGE_DIR. Exit status 0
 passed, 1 failed, 77 skipped (a tool the test needs is missing).
@@ -251,11 +250,8 @@ def check_character_boxes(pyatspi, row, display, text):
               f"{row}: the right-aligned caption ends at {previous_right}, not at {box.x + box.width}")
 
 
-# Orca's command that reads the status bar: its modifier with the same key twice.
-STATUS_BAR = "Insert+KP_Enter Insert+KP_Enter"
-# In browse mode: the page's top, two lines down (past the hint and the menus)
-# to the expression, and its second character.
-BY_CHARACTER = "Control+Home Down Down Right"
+# Orca's status-bar command; in browse mode, the expression's second character.
+STATUS_BAR, BY_CHARACTER = "Insert+KP_Enter Insert+KP_Enter", "Control+Home Down Down Right"
 
 # What Orca must say after each step (see act), in an English and a Japanese
 # session: (step, argument, English, Japanese), several texts in their order.
@@ -312,10 +308,8 @@ PAGE_STEPS = [
 ]
 
 
-# Debian's two browsers, the second the one most screen-reader users have,
-# each with the steps it leaves out. Orca, started before Chromium, does not
-# find the page in Chromium's window when it looks for a status bar; Firefox
-# reads all above the keypad as one line.
+# Debian's browsers and the steps each leaves out: Orca started before Chromium
+# finds no status bar in its page; Firefox reads all above the keypad as one line.
 BROWSERS = {"chromium": {STATUS_BAR}, "firefox-esr": {BY_CHARACTER}}
 
 
@@ -359,14 +353,13 @@ def check_page(session, clock, page):
     threading.Thread(target=server.serve_forever, daemon=True).start()
     url = f"http://127.0.0.1:{server.server_port}/"
     try:
-        for browser in BROWSERS:
+        for browser, left_out in BROWSERS.items():
+            steps = [step for step in PAGE_STEPS if step[1] not in left_out]
             for row, env, language, log in orca_sessions(session, clock, f"{browser}, "):
                 with running(session, browser_argv(session, browser, language, url), env) as process:
                     windows = session.find_window(process, "Orvane", clock(30), clock(5))
                     if check(windows, f"{row}: the browser's window never appeared"):
-                        steps = [step for step in PAGE_STEPS if step[1] not in BROWSERS[browser]]
-                        hear(session, clock, log, row, language, windows[-1], steps,
-                             also=("Focus mode",))
+                        hear(session, clock, log, row, language, windows[-1], steps, also=("Focus mode",))
     finally:
         server.shutdown()
         server.server_close()
@@ -378,16 +371,12 @@ def browser_argv(session, browser, language, url):
     take the focus."""
     profile = tempfile.mkdtemp(dir=session.dir)
     if browser == "firefox-esr":
-        prefs = {"browser.shell.checkDefaultBrowser": False,
-                 "browser.startup.homepage_override.mstone": "ignore",
-                 "browser.aboutwelcome.enabled": False,
-                 "trailhead.firstrun.didSeeAboutWelcome": True,
-                 "startup.homepage_welcome_url": "",
-                 "startup.homepage_welcome_url.additional": "",
-                 "datareporting.policy.firstRunURL": "",
+        prefs = {"browser.shell.checkDefaultBrowser": False, "browser.aboutwelcome.enabled": False,
+                 "browser.startup.homepage_override.mstone": "ignore", "startup.homepage_welcome_url": "",
+                 "trailhead.firstrun.didSeeAboutWelcome": True, "datareporting.policy.firstRunURL": "",
+                 "startup.homepage_welcome_url.additional": "", "browser.translations.enable": False,
                  "datareporting.policy.dataSubmissionEnabled": False,
                  "toolkit.telemetry.reportingpolicy.firstRun": False,
-                 "browser.translations.enable": False,
                  "intl.accept_languages": "ja" if language == JAPANESE else "en-US"}
         with open(os.path.join(profile, "user.js"), "w", encoding="utf-8") as f:
             f.writelines(f"user_pref({json.dumps(k)}, {json.dumps(v)});\n" for k, v in prefs.items())

@@ -342,21 +342,19 @@
 
     // The box's shown lines are written in when the page is built; what a
     // screen reader hears of it the engine says, once it has come.
+    // The name, version and purpose are said once the box stands: as its
+    // description Firefox leaves them unsaid when its button takes the focus.
+    const versionLine = about.querySelector('#aboutSaid');
     function loadAbout() {
       if (!engine) return;
       about.ariaLabel = engine.aboutLine(0);
+      versionLine.replaceChildren();
+      setTimeout(() => { versionLine.textContent = engine.aboutLine(1); }, VERSION_SAID_MS);
       about.querySelector('#aboutLines').replaceChildren(...[2, 3, 4, 5].map((part) => {
         const line = document.createElement('p');
         line.textContent = engine.aboutLine(part);
         return line;
       }));
-    }
-    // The name, version and purpose are said once the box stands: as its
-    // description Firefox leaves them unsaid when its button takes the focus.
-    const versionLine = about.querySelector('#aboutSaid');
-    function sayVersion() {
-      versionLine.replaceChildren();
-      if (engine) setTimeout(() => { versionLine.textContent = engine.aboutLine(1); }, VERSION_SAID_MS);
     }
     const commands = {
       mnuEnd() {
@@ -376,7 +374,6 @@
           loadAbout();
           speech.hush();
           about.showModal();
-          sayVersion();
         }
         about.querySelector('#cmdOK').focus();
       },
