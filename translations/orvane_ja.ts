@@ -416,6 +416,22 @@
         <translation>メモリ2、%1</translation>
     </message>
     <message>
+        <source>memory 1 stored: %1</source>
+        <translation>メモリ1に記憶、%1</translation>
+    </message>
+    <message>
+        <source>memory 2 stored: %1</source>
+        <translation>メモリ2に記憶、%1</translation>
+    </message>
+    <message>
+        <source>memory 1 recalled: %1</source>
+        <translation>メモリ1を呼び出し、%1</translation>
+    </message>
+    <message>
+        <source>memory 2 recalled: %1</source>
+        <translation>メモリ2を呼び出し、%1</translation>
+    </message>
+    <message>
         <source>memory 1 cleared</source>
         <translation>メモリ1をクリア</translation>
     </message>

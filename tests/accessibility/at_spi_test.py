@@ -263,7 +263,7 @@ ORCA_STEPS = [
     ("key", "BackSpace BackSpace", ("deleted open parenthesis", "deleted times"),
      ("開き括弧 を削除", "かける を削除")),
     ("key", "Return", "14", "14"),
-    ("press", "Command25", "memory 1, 14", "メモリ1、14"),
+    ("press", "Command25", "memory 1 stored: 14", "メモリ1に記憶、14"),
     ("type", "+", "plus", "プラス"),
     ("key", "Return", "The expression is incomplete.", "式が不完全です"),
     # Where am I: the message as it is, not as an answer.
