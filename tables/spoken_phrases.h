@@ -57,6 +57,8 @@ struct SpokenPhrases {
     // A key named by one character, on the page: a web screen reader reads
     // such a button's description in place of its name.
     const char* digit = QT_TRANSLATE_NOOP("Orvane", "digit %1");
+    // What the page's displays are, said in place of a role.
+    const char* display = QT_TRANSLATE_NOOP("Orvane", "display");
     // The page's line for screen-reader users, who may not expect a web
     // page to take their keys as they type.
     const char* hint =

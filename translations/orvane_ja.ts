@@ -392,6 +392,14 @@
         <translation>Orvaneのアイコン</translation>
     </message>
     <message>
+        <source>display</source>
+        <translation>表示部</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
         <source>Closes the version window.</source>
         <translation>バージョン情報のウィンドウを閉じます。</translation>
     </message>

@@ -86,6 +86,10 @@ std::string SpeechAsJson() {
     AppendJsonString(out, kSpokenPhrases.digit);
     out += ",\"hint\":";
     AppendJsonString(out, kSpokenPhrases.hint);
+    out += ",\"display\":";
+    AppendJsonString(out, kSpokenPhrases.display);
+    out += ",\"close\":";
+    AppendJsonString(out, kAboutBox.closeButton);
     return out + "}";
 }
 
