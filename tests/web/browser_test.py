@@ -321,7 +321,7 @@ def spoken_lines(url, replay, language):
         said = subprocess.run([replay, "--spoken", texts.name], input="\n".join(map(replay_line, events)) + "\n",
                               capture_output=True, text=True, check=True).stdout.split("\n")
         for index, event in enumerate(events):
-            time.sleep(0.25)  # keys closer together are said together
+            time.sleep(1.0)  # keys closer together than a voice needs are said together
             browser.evaluate("document.getElementById('echo').replaceChildren()")
             page.run(event)
             heard = browser.evaluate("document.getElementById('echo').textContent.replaceAll('\\u200b', '')")
