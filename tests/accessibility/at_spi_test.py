@@ -319,6 +319,9 @@ PAGE_STEPS = [
     ("key", "Up Up Up", (), ()),
     ("key", "Insert+a", "Focus mode", "Focus mode"),
     ("key", "Return", "Answer: 7.", "答えは 7。"),
+    # Round the keypad's 40 keys and back at three keys a second on a busy
+    # machine, in focus mode throughout: Enter then presses the = key.
+    ("arrows", 40, "Answer: 7.", "答えは 7。"),
     ("key", "Tab", "digit 0 push button", "数字 0"),
     # A menu opened by its access key says its name; Copy says what it copied.
     ("key", "--delay 300 alt+e c", ("Edit", "copied 2 plus 5"), ("編集", "2 プラス 5 をコピー")),
@@ -433,6 +436,8 @@ def hear(session, clock, log, row, language, x_window, steps, window=None, also=
                  f"{row}: after {how} {what!r} Orca did not say {wanted}; it said {log.spoken()[before:]}") \
                 and how == "burst":
             check_burst(session, clock, row, language, last_key, wanted[-1])
+        check(how != "arrows" or "Browse mode" not in log.spoken()[before:],
+              f"{row}: arrowing over the keys left focus mode: {log.spoken()[before:]}")
         # The last line read in browse mode holds no other display.
         lines = log.spoken()[before:]
         if how == "line":
@@ -448,7 +453,8 @@ def hear(session, clock, log, row, language, x_window, steps, window=None, also=
 def act(session, clock, window, how, what):
     """One step: keys typed with xdotool ("fast" with no delay at all, then
     evaluated), the focus given to an X window, a button's action ("press"),
-    or the About box opened from a menu ("about")."""
+    the About box opened from a menu ("about"), or the arrows over the keys
+    beside two busy loops, then Enter ("arrows")."""
     for command in {"type": [["type", "--delay", "60", what]], "key": [["key", *what.split()]],
                     "line": [["key", *what.split()]],
                     "burst": [["key", "Escape", "sleep", "1"], ["type", "--delay", "333", what]],
@@ -456,6 +462,17 @@ def act(session, clock, window, how, what):
                     "fast": [["key", "Escape"], ["type", "--delay", "0", what], ["key", "Return"]],
                     }.get(how, []):
         session.xdotool(*command, timeout=clock(10))
+    if how == "arrows":
+        busy = [subprocess.Popen(["sh", "-c", "while :; do :; done"]) for _ in range(2)]
+        try:
+            session.xdotool("key", "--delay", "333", *["Right"] * what, *["Left"] * what, timeout=clock(60))
+        finally:
+            for loop in busy:
+                loop.kill()
+                loop.wait()
+        # Enter once the screen reader has caught up with the focus.
+        time.sleep(2)
+        session.xdotool("key", "Return", timeout=clock(10))
     if how == "press":
         window[what].queryAction().doAction(0)
     elif how == "about":  # the one item of the menu's popup
@@ -525,7 +542,7 @@ def main():
     parser.add_argument("--page", help="the page `make web` built, to hear in the browsers too")
     args = parser.parse_args()
     orvane = os.path.abspath(args.orvane)
-    clock = deadline(420)
+    clock = deadline(540)
     try:
         with contextlib.closing(Session()) as session:
             locale_path = generate_locale(os.path.join(session.dir, "locale"), "ja_JP.UTF-8")
