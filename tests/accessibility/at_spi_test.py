@@ -321,7 +321,7 @@ PAGE_STEPS = [
     ("key", "Return", "Answer: 7.", "答えは 7。"),
     # Round the keypad's 40 keys and back at three keys a second on a busy
     # machine, in focus mode throughout: Enter then presses the = key.
-    ("arrows", 40, "Answer: 7.", "答えは 7。"),
+    ("arrows", "40", "Answer: 7.", "答えは 7。"),
     ("key", "Tab", "digit 0 push button", "数字 0"),
     # A menu opened by its access key says its name; Copy says what it copied.
     ("key", "--delay 300 alt+e c", ("Edit", "copied 2 plus 5"), ("編集", "2 プラス 5 をコピー")),
@@ -465,7 +465,7 @@ def act(session, clock, window, how, what):
     if how == "arrows":
         busy = [subprocess.Popen(["sh", "-c", "while :; do :; done"]) for _ in range(2)]
         try:
-            session.xdotool("key", "--delay", "333", *["Right"] * what, *["Left"] * what, timeout=clock(60))
+            session.xdotool("key", "--delay", "333", *["Right"] * int(what), *["Left"] * int(what), timeout=clock(60))
         finally:
             for loop in busy:
                 loop.kill()
