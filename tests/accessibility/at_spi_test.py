@@ -326,6 +326,8 @@ PAGE_STEPS = [
     # A menu opened by its access key says its name; Copy says what it copied.
     ("key", "--delay 300 alt+e c", ("Edit", "copied 2 plus 5"), ("編集", "2 プラス 5 をコピー")),
     ("key", "--delay 300 alt+h a", "version 1.1.0", "バージョン 1.1.0"),
+    # Escape closes the box and the key that had the focus says so.
+    ("key", "Escape", "digit 0 push button", "数字 0 プッシュボタン"),
 ]
 
 
@@ -431,7 +433,7 @@ def hear(session, clock, log, row, language, x_window, steps, window=None, also=
         before = start if how == "load" else len(log.spoken())
         act(session, clock, window, how, what)
         last_key = time.time()
-        pump_until(lambda: said_in_order(log.spoken()[before:], wanted), clock(10))
+        pump_until(lambda: said_in_order(log.spoken()[before:], wanted), clock(30 if how == "load" else 10))
         if check(said_in_order(log.spoken()[before:], wanted),
                  f"{row}: after {how} {what!r} Orca did not say {wanted}; it said {log.spoken()[before:]}") \
                 and how == "burst":

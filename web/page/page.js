@@ -9,7 +9,9 @@
   // Long enough for a screen reader to have met the opened About box.
   const VERSION_SAID_MS = 300;
   // Long enough for a screen reader to have told of the page's loading.
-  const LOAD_TOLD_MS = 1000;
+  const LOAD_TOLD_MS = 2000;
+  // Long enough for the browser to have shown the page again after the About box.
+  const FOCUS_BACK_MS = 150;
   const status = document.getElementById('status');
 
   function tell(sentence) {
@@ -403,6 +405,9 @@
           beforeAbout = document.activeElement;
           loadAbout();
           speech.hush();
+          // The key is left before the box opens, so that the browser gives
+          // it no focus back as the box closes (see the close handler).
+          if (beforeAbout) beforeAbout.blur();
           about.showModal();
         }
         about.querySelector('#cmdOK').focus();
@@ -417,11 +422,14 @@
     about.querySelector('#cmdOK').addEventListener('click', () => about.close());
     about.querySelector('.close').addEventListener('click', () => about.close());
 
-    // Closing the About box gives the keyboard back to the calculator.
+    // Closing the About box gives the keyboard back to the calculator. A
+    // key focused while the page behind the box is still out of a screen
+    // reader's view goes unsaid (Chromium gives the focus back at once,
+    // before it shows the page again): the key takes it a moment later.
     let beforeAbout = null;
-    about.addEventListener('close', () => {
+    about.addEventListener('close', () => setTimeout(() => {
       if (beforeAbout && document.contains(beforeAbout)) beforeAbout.focus();
-    });
+    }, FOCUS_BACK_MS));
 
     // Alt with an access key (or F10, the first menu) opens its menu; in an open menu the arrows,
     // Esc and the items' access keys work, and no key reaches the keypad.
