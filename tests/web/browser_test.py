@@ -69,10 +69,61 @@ TOUCH_FAULTS = f"""(() => {{
   if (text.getBoundingClientRect().right > label.getBoundingClientRect().right) faults.push('end of expression hidden');
   return faults; }})()"""
 # Two fingers landing at once as Firefox hands them on: each key's event lists both touches.
-TOGETHER = """((keys) => { const touches = keys.map((key, i) => new Touch({ identifier: 90 + i, target: key }));
+TOGETHER = """((keys) => { const touches = keys.map((key, i) => { const r = key.getBoundingClientRect();
+  return new Touch({ identifier: 90 + i, target: key, clientX: r.x + r.width / 2, clientY: r.y + r.height / 2 }); });
   for (const type of ['touchstart', 'touchend']) for (const key of keys) key.dispatchEvent(new TouchEvent(type,
     {bubbles: true, cancelable: true, changedTouches: touches, touches: type === 'touchend' ? [] : touches}));
   return document.getElementById('Label1').textContent; })([5, 6].map(n => document.getElementById('Command' + n)))"""
+
+# Fingers, as the points down at each moment, {finger: (button, dx, dy)} from
+# the button's centre in CSS pixels, and what the expression then reads: None
+# where every display must stay as it was. From a cleared expression.
+TOUCH_ROWS = [
+    ("a pinch over the keypad", [{0: (36, 0, 0), 1: (12, 0, 0)}] +
+     [{0: (36, -6 * i, -6 * i), 1: (12, 6 * i, 6 * i)} for i in range(1, 6)] + [{}], None),
+    ("a pan from a key", [{0: (6, 0, 0)}] + [{0: (6, 0, -8 * i)} for i in range(1, 8)] + [{}], None),
+    ("a swipe across 7, 4, 1 and 0", [{0: (n, 0, 0)} for n in (10, 7, 4, 3)] + [{}], None),
+    ("a palm", [{finger: (n, 0, 0) for finger, n in enumerate((10, 11, 12, 7, 8))}, {}], None),
+    ("a finger sliding off its key", [{0: (11, 0, 0)}, {0: (12, 0, 0)}, {}], None),
+    ("a tap", [{0: (10, 0, 0)}, {}], "7"),
+    ("a finger wandering within the slop", [{0: (10, 0, 0)}, {0: (10, 4, 5)}, {}], "7"),
+    ("two taps overlapping, lifted in turn", [{0: (5, 0, 0)}, {0: (5, 0, 0), 1: (6, 0, 0)}, {0: (5, 0, 0)}, {}], "32"),
+    ("taps beside a finger held down", [{0: (4, 0, 0)}, {0: (4, 0, 0), 1: (5, 0, 0)}, {0: (4, 0, 0)},
+                                        {0: (4, 0, 0), 1: (6, 0, 0)}, {0: (4, 0, 0)}, {}], "231"),
+    ("two fingers on one key", [{0: (7, 0, 0)}, {0: (7, 0, 0), 1: (7, 6, 6)}, {0: (7, 0, 0)}, {}], "4"),
+]
+
+
+def chromium_touches(browser, frames):
+    """Puts the frames' fingers down, moves and lifts them, as DevTools
+    takes them: a start or move lists the points down, an end those lifted."""
+    down = {}
+    for frame in frames:
+        lifted = {finger: point for finger, point in down.items() if finger not in frame}
+        kind = "touchEnd" if lifted else "touchStart" if set(frame) - set(down) else "touchMove"
+        browser.call("Input.dispatchTouchEvent", type=kind, touchPoints=[
+            {"x": x, "y": y, "id": finger} for finger, (x, y) in (lifted or frame).items()])
+        down = frame
+
+
+def touch_rows(page, touch):
+    """Each of TOUCH_ROWS, by the browser's own way of touching."""
+    faults, browser = [], page.browser
+    for name, frames, typed in TOUCH_ROWS:
+        browser.evaluate("document.getElementById('Command2').click()")
+        before = page.read()
+        touch(browser, [{finger: (page.centres[f"Command{n}"][0] + dx, page.centres[f"Command{n}"][1] + dy)
+                         for finger, (n, dx, dy) in frame.items()} for frame in frames])
+        # A pull that the browser took for a reload brings the same work back.
+        browser.wait_for("document.documentElement?.dataset.ready === 'true' && new Promise(done =>"
+                         " requestAnimationFrame(() => requestAnimationFrame(() => done(true))))")
+        after = page.read()
+        if after != before if typed is None else after.split("\t")[0] != typed:
+            faults.append(f"{name}: {before!r} became {after!r}")
+        with contextlib.suppress(RuntimeError):
+            browser.call("Emulation.resetPageScaleFactor")
+    return faults
+
 
 # Typed keys: what KeyboardEvent.key reports, DOM code, key-table row the
 # desktop takes them for, on the keypad or not, DevTools modifiers; as sent.
@@ -334,7 +385,7 @@ def tap_screens(page, history, rng, replay):
     """Fingers on touch screens, each turned the other way and back in the
     middle of an expression; the events run before are `history`."""
     browser, faults = page.browser, []
-    browser.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=2)
+    browser.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
     browser.call("Emulation.setSafeAreaInsetsOverride", insets=dict.fromkeys(("top", "left", "bottom", "right"), SAFE))
     page.fingers = True
     page.measure()
@@ -344,6 +395,9 @@ def tap_screens(page, history, rng, replay):
     if (shown := browser.evaluate(TOGETHER)) != "23":
         faults.append(f"a tap closing a menu, then 2 and 3 touched at once as Firefox hands them on: {shown!r}")
     history = history + [{"button": n} for n in (2, 5, 6)]
+    faults += touch_rows(page, chromium_touches)
+    page.run({"button": 2})
+    history += [{"button": 2}]
     for width, height in TOUCH_SCREENS:
         for turn, size in enumerate([(width, height), (height, width), (width, height)]):
             browser.call("Emulation.setDeviceMetricsOverride", width=size[0], height=size[1],

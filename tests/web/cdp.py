@@ -21,7 +21,7 @@ class Browser:
             ["chromium", *CHROMIUM_FLAGS, f"--user-data-dir={self.profile}", "--remote-debugging-port=0",
              *flags, "about:blank"],
             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
-        port = self._devtools_port()
+        self.port = port = self._devtools_port()
         targets = json.load(urllib.request.urlopen(f"http://127.0.0.1:{port}/json/list"))
         page = next(t for t in targets if t["type"] == "page")
         self.socket = websocket.create_connection(page["webSocketDebuggerUrl"], timeout=60)
@@ -72,6 +72,15 @@ class Browser:
         self.evaluate("delete document.documentElement.dataset.ready")
         self.call(method, **params)
         self.wait_for("document.documentElement?.dataset.ready === 'true'", seconds=30)
+
+    def new_tab(self, url):
+        """A new tab of this browser at url, driven as the first is; closed with the browser."""
+        request = urllib.request.Request(f"http://127.0.0.1:{self.port}/json/new?{url}", method="PUT")
+        tab = object.__new__(Browser)
+        tab.socket = websocket.create_connection(json.load(urllib.request.urlopen(request))["webSocketDebuggerUrl"],
+                                                 timeout=60)
+        tab.next_id, tab.events = 0, []
+        return tab
 
     def close(self):
         self.socket.close()

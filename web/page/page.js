@@ -145,6 +145,7 @@
   // The first key has the focus from the first paint (autofocus), unless
   // one was clicked since.
   if (document.activeElement === document.body) document.getElementById('Command1').focus();
+  self.orvaneTabSession.focus();
   // What was clicked, tapped or typed before this script ran, in order.
   for (const event of self.orvaneEarlyInput ? self.orvaneEarlyInput() : []) event.target.dispatchEvent(event);
   performance.mark('orvane-usable');
@@ -193,11 +194,14 @@
       caption: cwrap('orvane_caption', 'string', ['number']),
       clipboard: cwrap('orvane_clipboard', 'string', []),
       clipboardWrites: cwrap('orvane_clipboard_writes', 'number', []),
+      savedRecord: cwrap('orvane_saved_record', 'string', []),
+      restore: cwrap('orvane_restore_record', 'number', ['string']),
     };
     // The engine says what it says in the language the page speaks.
     const translate = cwrap('orvane_translate', null, ['string', 'string']);
     for (const [source, text] of Object.entries(texts)) translate(source, text);
     ready.start();
+    self.orvaneTabSession.restore(ready);
     engine = ready;
     for (const step of waiting.splice(0)) step();
     show();
