@@ -529,6 +529,66 @@ def input_from_first_paint(url, rounds):
     return shown
 
 
+# 2 + 3 =, the answer stored in memory 1, then × 4: what a reload must bring back.
+KEPT_WORK = [5, 14, 6, 1, 25, 16, 7]
+# Records the engine must refuse, put in the tab's storage before the page
+# reads it: cut short, from another release, and garbage.
+DAMAGED = {"cut short": "kept.slice(0, -9)", "from another release": "kept.replace(/ [^ \\n]+\\n/, ' 0.9.0\\n')",
+           "garbage": "'{\"expr\":\"2+3\"}'"}
+
+
+def tab_keeps_work(url, replay):
+    """A reload brings back the displays and the focused key in the tab; a
+    new tab starts fresh; a damaged record gives a fresh start, silently."""
+    faults = []
+    with chromium("Runtime", "Log", "Page") as browser:
+        page = Page(browser, url)
+        keep = lambda: page.finish(sum((page.click(f"Command{n}") for n in KEPT_WORK), []))
+        keep()
+        expected = desktop_states(replay, [{"button": n} for n in KEPT_WORK])[-1]
+        browser.load("Page.reload")
+        if (shown := page.read(), browser.evaluate("document.activeElement.id")) != (expected, "Command7"):
+            faults.append(f"after a reload: {shown}, where the desktop shows {expected!r} and Command7 had the focus")
+        tab = browser.new_tab(url)
+        tab.wait_for("document.documentElement?.dataset.ready === 'true'")
+        if (shown := tab.evaluate(READ_STATE)) != "\t".join(["式", "＝", "Memory 1", "Memory 2", ""]):
+            faults.append(f"a new tab shows {shown!r}")
+        tab.send("Page.close")
+        tab.socket.close()
+        browser.call("Page.bringToFront")
+        for name, damage in DAMAGED.items():
+            keep()
+            script = browser.call("Page.addScriptToEvaluateOnNewDocument", source=(
+                f"{{ const kept = sessionStorage.getItem('orvane.record') || '';"
+                f" sessionStorage.setItem('orvane.record', {damage}); }}"))["identifier"]
+            browser.load("Page.reload")
+            browser.call("Page.removeScriptToEvaluateOnNewDocument", identifier=script)
+            if (shown := page.read().split("\t")[:4]) != ["式", "＝", "Memory 1", "Memory 2"]:
+                faults.append(f"a record {name} brought back {shown}")
+        faults += [f"page error with a damaged record: {e}" for e in page_errors(browser)]
+    return faults
+
+
+def strict_host(page_dir, rounds, policy):
+    """Served with a host's policy that allows nothing inline: 2 + 3 = gives 5,
+    and input from the first paint is kept."""
+    server = make_server(str(page_dir), host_headers={"Content-Security-Policy": policy})
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    url = f"http://127.0.0.1:{server.server_address[1]}/"
+    try:
+        with chromium("Runtime", "Log", "Page") as browser:
+            page = Page(browser, url)
+            page.finish(sum((page.click(f"Command{n}") for n in (5, 14, 6, 1)), []))
+            faults = [] if (shown := page.read().split("\t")[1]) == "5" else [f"2 + 3 = shows {shown!r}"]
+            faults += [f"page error: {e}" for e in page_errors(browser)]
+        shown = input_from_first_paint(url, rounds)
+    finally:
+        server.shutdown()
+        server.server_close()
+    return faults + [f"{way} from the first paint: {count} of {rounds} rounds show {state}"
+                     for (way, state), count in shown.items() if state != ("92+34*2", "160")]
+
+
 def release_arrives_whole(page):
     """A returning user's browser holds week-old files that a plain static
     server sent without a cache policy; a release then changes the page's
@@ -608,7 +668,8 @@ def main():
         server.shutdown()
         server.server_close()
         browser.call("Emulation.setDeviceMetricsOverride", width=320, height=480, deviceScaleFactor=1, mobile=True)
-        offline = [{"button": n} for n in (5, 14, 6, 16, 7, 1, 24)] + [{"menu": "mnuSikicopy"}]
+        # Cleared first: a reload brings back the tab's work.
+        offline = [{"button": n} for n in (2, 29, 30, 5, 14, 6, 16, 7, 1, 24)] + [{"menu": "mnuSikicopy"}]
         for address in ("", "index.html", "?from=home"):  # the folder, its page, a bookmark's query
             browser.load("Page.navigate", url=url + address)
             browser.load("Page.reload")
@@ -626,6 +687,10 @@ def main():
         failures += [f"{way} from the first paint: {count} of {args.early_rounds} rounds show {state}"
                      for (way, state), count in shown.items() if state != ("92+34*2", "160")]
         failures += spoken_lines(url, args.replay, "en-US") + spoken_lines(url, args.replay, "ja")
+        failures += tab_keeps_work(url, args.replay)
+    # Nothing inline, from any host. WebAssembly needs the host's leave to be compiled.
+    policy = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'"
+    failures += [f"under {policy}: {e}" for e in strict_host(args.page, max(1, args.early_rounds // 5), policy)]
     failures += release_arrives_whole(args.page)
 
     for failure in failures:
