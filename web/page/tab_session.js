@@ -32,10 +32,17 @@ self.orvaneTabSession = (function () {
   document.addEventListener('visibilitychange', () => { if (document.visibilityState === 'hidden') keep(); });
 
   return {
-    // The key that had the focus has it again, as the page's scripts start.
+    // The key that had the focus has it again, as the page's scripts start,
+    // and still once the = key's autofocus has had its turn.
     focus() {
       const key = focused && document.getElementById(focused);
-      if (key && key.matches('#keypad .key:enabled:not([hidden])')) key.focus({ preventScroll: true });
+      if (!key || !key.matches('#keypad .key:enabled:not([hidden])')) return;
+      const take = () => {
+        const now = document.activeElement;
+        if (!now || now === document.body || now.autofocus) key.focus({ preventScroll: true });
+      };
+      take();
+      requestAnimationFrame(take);
     },
     // The kept record into the started engine; one it refuses is forgotten.
     restore(started) {
