@@ -25,6 +25,9 @@ MASKABLE_PICTURE = 0.56
 # The worker keeps the page under its address, "./"; a second copy would
 # only be fetched twice.
 NOT_KEPT = ("index.html",)
+# The module as plain JavaScript is fetched only where a host's policy
+# refuses WebAssembly; every other visitor would keep it for nothing.
+LOADED_APART = ("orvane_plain.js",)
 
 
 def translations(ts_path):
@@ -202,6 +205,7 @@ def main():
     for option in ("out", "sources", "module", "translations", "icon", "rsvg", "version", "tables", "keypad"):
         parser.add_argument("--" + option, required=True)
     parser.add_argument("--touch-layouts", required=True, nargs="+", type=pathlib.Path)
+    parser.add_argument("--plain-module", required=True, type=pathlib.Path)
     args = parser.parse_args()
     out, sources, module = pathlib.Path(args.out), pathlib.Path(args.sources), pathlib.Path(args.module)
 
@@ -212,6 +216,7 @@ def main():
         shutil.copy(sources / name, out / name)
     for name in ("orvane.js", "orvane.wasm"):
         shutil.copy(module / name, out / name)
+    shutil.copy(args.plain_module, out / "orvane_plain.js")
     page = (sources / "index.html").read_text(encoding="utf-8").replace("@VERSION@", args.version)
     tables = json.loads(pathlib.Path(args.tables).read_text(encoding="utf-8"))
     keys, rules = keypad(tables, drawn_keypad(pathlib.Path(args.keypad).read_text(encoding="utf-8")))
@@ -260,7 +265,7 @@ def main():
                                 encoding="utf-8")
     worker = (sources / "service_worker.js").read_text(encoding="utf-8")
     worker = worker.replace("@RELEASE@", release)
-    worker = worker.replace("@FILES@", json.dumps(["./"] + [name for name in files if name not in NOT_KEPT]))
+    worker = worker.replace("@FILES@", json.dumps(["./"] + [name for name in files if name not in NOT_KEPT + LOADED_APART]))
     (out / "service_worker.js").write_text(worker, encoding="utf-8")
     compress_beside(out)
 

@@ -167,13 +167,23 @@
         .catch(() => {});
     }
     const script = document.createElement('script');
-    script.src = 'orvane.js' + (release ? '?r=' + release : '');
+    script.src = (compilesWebAssembly() ? 'orvane.js' : 'orvane_plain.js') + (release ? '?r=' + release : '');
     script.onload = () => OrvaneModule({ printErr: () => {}, print: () => {},
                                          locateFile: (path) => path + (release ? '?r=' + release : '') })
       .then(start, cannotLoad);
     script.onerror = cannotLoad;
     document.head.append(script);
   }, 0));
+  // A host's policy may refuse to compile WebAssembly (a Content-Security-
+  // Policy without 'wasm-unsafe-eval'); the engine then comes as plain
+  // JavaScript, slower and larger but the same engine.
+  function compilesWebAssembly() {
+    try {
+      return new WebAssembly.Module(new Uint8Array([0, 97, 115, 109, 1, 0, 0, 0])) instanceof WebAssembly.Module;
+    } catch (error) {
+      return false;
+    }
+  }
   function cannotLoad() {
     tell('計算エンジンを読み込めませんでした。ページを読み込み直してください。');
   }

@@ -19,7 +19,10 @@ self.orvaneTabSession = (function () {
     } catch (e) { /* kept nothing */ }
   }
 
-  let focused = read(FOCUS);
+  // The key kept, and the key that has the focus now (the = key's
+  // autofocus may have come first).
+  const kept = read(FOCUS);
+  let focused = kept;
   let engine = null;
   document.addEventListener('focusin', (event) => {
     if (event.target.matches('#keypad .key')) focused = event.target.id;
@@ -35,7 +38,7 @@ self.orvaneTabSession = (function () {
     // The key that had the focus has it again, as the page's scripts start,
     // and still once the = key's autofocus has had its turn.
     focus() {
-      const key = focused && document.getElementById(focused);
+      const key = kept && document.getElementById(kept);
       if (!key || !key.matches('#keypad .key:enabled:not([hidden])')) return;
       const take = () => {
         const now = document.activeElement;

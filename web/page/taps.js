@@ -22,10 +22,7 @@
   const fingers = new Map();  // touch identifier -> { key, x, y }, while it may still tap
   let palm = false;  // until every finger is up
 
-  const keyAt = (x, y) => {
-    const under = document.elementFromPoint(x, y);
-    return under && under.closest('#client .key');
-  };
+  const within = (rect, x, y) => x >= rect.left && x <= rect.right && y >= rect.top && y <= rect.bottom;
   function release(key) {
     if (![...fingers.values()].some((finger) => finger.key === key)) key.classList.remove('pressed');
   }
@@ -48,7 +45,9 @@
       if (!key || key.disabled) continue;
       const held = [...fingers.values()].some((finger) => finger.key === key);
       key.classList.add('pressed');
-      if (!held) fingers.set(touch.identifier, { key, x: touch.clientX, y: touch.clientY });
+      // Where the key stands as the finger lands: what a key typed before
+      // it lifts may change in the page does not move it from under the finger.
+      if (!held) fingers.set(touch.identifier, { key, x: touch.clientX, y: touch.clientY, on: key.getBoundingClientRect() });
     }
   }, { capture: true, passive: true });
 
@@ -70,7 +69,8 @@
         continue;
       }
       drop(touch.identifier);
-      if (event.type === 'touchend' && keyAt(touch.clientX, touch.clientY) === finger.key) finger.key.click();
+      if (event.type === 'touchend' && within(finger.on, touch.clientX, touch.clientY) &&
+          Math.hypot(touch.clientX - finger.x, touch.clientY - finger.y) <= SLOP) finger.key.click();
     }
     if (event.touches.length === 0) palm = false;
   }
