@@ -26,6 +26,7 @@ import threading
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools"))
+import bidi  # noqa: E402
 from cdp import Browser  # noqa: E402
 from serve import make_server  # noqa: E402
 
@@ -75,6 +76,9 @@ TOGETHER = """((keys) => { const touches = keys.map((key, i) => { const r = key.
     {bubbles: true, cancelable: true, changedTouches: touches, touches: type === 'touchend' ? [] : touches}));
   return document.getElementById('Label1').textContent; })([5, 6].map(n => document.getElementById('Command' + n)))"""
 
+# Where each element matching a selector is hit: its centre.
+CENTRES = ("Object.fromEntries([...document.querySelectorAll('{selector}')].map(b => {{"
+           " const r = b.getBoundingClientRect(); return [b.id, [r.x + r.width / 2, r.y + r.height / 2]]; }}))")
 # Fingers, as the points down at each moment, {finger: (button, dx, dy)} from
 # the button's centre in CSS pixels, and what the expression then reads: None
 # where every display must stay as it was. From a cleared expression.
@@ -104,25 +108,56 @@ def chromium_touches(browser, frames):
         browser.call("Input.dispatchTouchEvent", type=kind, touchPoints=[
             {"x": x, "y": y, "id": finger} for finger, (x, y) in (lifted or frame).items()])
         down = frame
+    # A pinch may have zoomed in; the next row finds the keys where they were.
+    browser.call("Emulation.resetPageScaleFactor")
 
 
-def touch_rows(page, touch):
-    """Each of TOUCH_ROWS, by the browser's own way of touching."""
-    faults, browser = [], page.browser
+def firefox_touches(browser, frames):
+    """The frames as WebDriver BiDi's actions: a touch source for each
+    finger, and two ticks a frame, a move, then a finger put down or lifted."""
+    sources, down = {finger: [] for frame in frames for finger in frame}, {}
+    for frame in frames:
+        for finger, actions in sources.items():
+            x, y = frame.get(finger, down.get(finger, (0, 0)))
+            actions.append({"type": "pointerMove", "x": round(x), "y": round(y)} if finger in frame else {"type": "pause"})
+            actions.append({"type": "pointerDown", "button": 0} if finger in frame and finger not in down else
+                           {"type": "pointerUp", "button": 0} if finger in down and finger not in frame else
+                           {"type": "pause"})
+        down = frame
+    browser.call("input.performActions", context=browser.context, actions=[
+        {"type": "pointer", "id": f"finger{finger}", "parameters": {"pointerType": "touch"}, "actions": actions}
+        for finger, actions in sources.items()])
+
+
+def touch_rows(browser, centres, touch):
+    """Each of TOUCH_ROWS, by the browser's own way of touching (touch)."""
+    faults = []
     for name, frames, typed in TOUCH_ROWS:
         browser.evaluate("document.getElementById('Command2').click()")
-        before = page.read()
-        touch(browser, [{finger: (page.centres[f"Command{n}"][0] + dx, page.centres[f"Command{n}"][1] + dy)
+        before = browser.evaluate(READ_STATE)
+        touch(browser, [{finger: (centres[f"Command{n}"][0] + dx, centres[f"Command{n}"][1] + dy)
                          for finger, (n, dx, dy) in frame.items()} for frame in frames])
         # A pull that the browser took for a reload brings the same work back.
         browser.wait_for("document.documentElement?.dataset.ready === 'true' && new Promise(done =>"
                          " requestAnimationFrame(() => requestAnimationFrame(() => done(true))))")
-        after = page.read()
+        after = browser.evaluate(READ_STATE)
         if after != before if typed is None else after.split("\t")[0] != typed:
             faults.append(f"{name}: {before!r} became {after!r}")
-        with contextlib.suppress(RuntimeError):
-            browser.call("Emulation.resetPageScaleFactor")
     return faults
+
+
+def firefox_touch_rows(url):
+    """TOUCH_ROWS in Firefox ESR with touch events, over WebDriver BiDi."""
+    browser = bidi.Browser(touch=True)
+    try:
+        browser.open(url)
+        browser.screen(390, 844, 3, True)
+        browser.evaluate("new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done)))")
+        centres = browser.evaluate(CENTRES.format(selector="#keypad .key"))
+        return [f"in Firefox: {fault}" for fault in touch_rows(browser, centres, firefox_touches)] + \
+            [f"in Firefox, page error: {error}" for error in browser.errors()]
+    finally:
+        browser.close()
 
 
 # Typed keys: what KeyboardEvent.key reports, DOM code, key-table row the
@@ -251,9 +286,7 @@ class Page:
             self.measure()
 
     def measure_keys(self, selector="button[id], .display"):
-        self.centres.update(self.browser.evaluate(
-            f"Object.fromEntries([...document.querySelectorAll('{selector}')].map(b => {{"
-            " const r = b.getBoundingClientRect(); return [b.id, [r.x + r.width / 2, r.y + r.height / 2]]; }))"))
+        self.centres.update(self.browser.evaluate(CENTRES.format(selector=selector)))
 
     def measure(self):
         """Where each key and copy command is hit, as the page is laid out now."""
@@ -410,7 +443,8 @@ def tap_screens(page, history, rng, replay):
                 return faults + mismatch
             if turn == 0:
                 faults += [f"at {width} x {height}: {fault}" for fault in browser.evaluate(TOUCH_FAULTS)]
-    return faults + touch_rows(page, chromium_touches)
+    page.measure()
+    return faults + touch_rows(browser, page.centres, chromium_touches)
 
 
 def page_errors(browser, allow_network=False):
@@ -691,6 +725,7 @@ def main():
                      for (way, state), count in shown.items() if state != ("92+34*2", "160")]
         failures += spoken_lines(url, args.replay, "en-US") + spoken_lines(url, args.replay, "ja")
         failures += tab_keeps_work(url, args.replay)
+        failures += firefox_touch_rows(url)
     policy = "default-src 'self'"
     failures += [f"under {policy}: {e}" for e in strict_host(args.page, max(1, args.early_rounds // 5), policy)]
     failures += release_arrives_whole(args.page)
