@@ -261,7 +261,8 @@ def touch_events(rng, count):
     for event in random_events(rng, count):
         if "button" in event and rng.random() < 0.05:
             yield {"button": event["button"], "finger": "held"}
-            event = {"button": rng.choice(USABLE_BUTTONS), "finger": "second"}
+            # on another key: a second finger on a held key presses nothing
+            event = {"button": rng.choice([n for n in USABLE_BUTTONS if n != event["button"]]), "finger": "second"}
         yield event
     yield from [{"button": 2}] + [{"button": n} for n in (4, 14) * 30]
 
