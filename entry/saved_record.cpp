@@ -12,7 +12,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <utility>
@@ -35,8 +34,10 @@ std::string Check(std::string_view body) {
         hash ^= static_cast<unsigned char>(c);
         hash *= 1099511628211u;
     }
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+    std::string hex(16, '0');
+    for (auto digit = hex.rbegin(); digit != hex.rend(); ++digit, hash >>= 4) {
+        *digit = "0123456789abcdef"[hash & 15];
+    }
     return hex;
 }
 

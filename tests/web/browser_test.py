@@ -138,8 +138,11 @@ def touch_rows(browser, centres, touch):
         touch(browser, [{finger: (centres[f"Command{n}"][0] + dx, centres[f"Command{n}"][1] + dy)
                          for finger, (n, dx, dy) in frame.items()} for frame in frames])
         # A pull that the browser took for a reload brings the same work back.
-        browser.wait_for("document.documentElement?.dataset.ready === 'true' && new Promise(done =>"
-                         " requestAnimationFrame(() => requestAnimationFrame(() => done(true))))")
+        try:
+            browser.wait_for("document.documentElement?.dataset.ready === 'true' && new Promise(done =>"
+                             " requestAnimationFrame(() => requestAnimationFrame(() => done(true))))")
+        except TimeoutError:
+            return faults + [f"{name}: the page at {browser.evaluate('location.href')} never became ready again"]
         after = browser.evaluate(READ_STATE)
         if after != before if typed is None else after.split("\t")[0] != typed:
             faults.append(f"{name}: {before!r} became {after!r}")
