@@ -19,7 +19,9 @@
   const SLOP = 10;  // CSS pixels a tapping finger may wander
   const PALM = 3;   // fingers down at once that are a hand, not a tap
   const root = document.documentElement;
-  const fingers = new Map();  // touch identifier -> { key, x, y }, while it may still tap
+  // Touch identifier -> the key, where the finger landed and where the key
+  // stood then, while the finger may still tap.
+  const fingers = new Map();
   let palm = false;  // until every finger is up
 
   const within = (rect, x, y) => x >= rect.left && x <= rect.right && y >= rect.top && y <= rect.bottom;
@@ -47,7 +49,8 @@
       key.classList.add('pressed');
       // Where the key stands as the finger lands: what a key typed before
       // it lifts may change in the page does not move it from under the finger.
-      if (!held) fingers.set(touch.identifier, { key, x: touch.clientX, y: touch.clientY, on: key.getBoundingClientRect() });
+      const on = key.getBoundingClientRect();
+      if (!held) fingers.set(touch.identifier, { key, x: touch.clientX, y: touch.clientY, on });
     }
   }, { capture: true, passive: true });
 
