@@ -10,7 +10,6 @@
 // colon and the bytes; a slot array as its upper bound and its elements.
 #include "entry/saved_record.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
