@@ -319,12 +319,13 @@ PAGE_STEPS = [
     ("key", "Up Up Up", (), ()),
     ("key", "Insert+a", "Focus mode", "Focus mode"),
     ("key", "Return", "Answer: 7.", "答えは 7。"),
-    # Round the keypad's 40 keys and back at three keys a second on a busy
-    # machine, in focus mode throughout: Enter then presses the = key.
-    ("arrows", "40", "Answer: 7.", "答えは 7。"),
+    # *2 typed, then round the keypad's 40 keys and back at three keys a
+    # second on a busy machine, in focus mode throughout: Enter then presses
+    # the = key.
+    ("arrows", "40", "Answer: 12.", "答えは 12。"),
     ("key", "Tab", "digit 0 push button", "数字 0"),
     # A menu opened by its access key says its name; Copy says what it copied.
-    ("key", "--delay 300 alt+e c", ("Edit", "copied 2 plus 5"), ("編集", "2 プラス 5 をコピー")),
+    ("key", "--delay 300 alt+e c", ("Edit", "copied 2 plus 5 times 2"), ("編集", "2 プラス 5 かける 2 をコピー")),
     ("key", "--delay 300 alt+h a", "version 1.1.0", "バージョン 1.1.0"),
     # Escape closes the box and the key that had the focus says so.
     ("key", "Escape", "digit 0 push button", "数字 0 プッシュボタン"),
@@ -430,14 +431,14 @@ def hear(session, clock, log, row, language, x_window, steps, window=None, also=
         time.sleep(1)
     for how, what, *heard in steps:
         wanted = heard[language] if isinstance(heard[language], tuple) else (heard[language],)
-        before = start if how == "load" else len(log.spoken())
+        before, typed = start if how == "load" else len(log.spoken()), time.time()
         act(session, clock, window, how, what)
         last_key = time.time()
         pump_until(lambda: said_in_order(log.spoken()[before:], wanted), clock(30 if how == "load" else 10))
         if check(said_in_order(log.spoken()[before:], wanted),
                  f"{row}: after {how} {what!r} Orca did not say {wanted}; it said {log.spoken()[before:]}") \
                 and how == "burst":
-            check_burst(session, clock, row, language, last_key, wanted[-1])
+            check_burst(session, clock, row, language, typed, last_key, wanted[-1])
         check(how != "arrows" or "Browse mode" not in log.spoken()[before:],
               f"{row}: arrowing over the keys left focus mode: {log.spoken()[before:]}")
         # The last line read in browse mode holds no other display.
@@ -465,6 +466,8 @@ def act(session, clock, window, how, what):
                     }.get(how, []):
         session.xdotool(*command, timeout=clock(10))
     if how == "arrows":
+        session.xdotool("type", "--delay", "100", "*2", timeout=clock(10))
+        time.sleep(2)
         busy = [subprocess.Popen(["sh", "-c", "while :; do :; done"]) for _ in range(2)]
         try:
             session.xdotool("key", "--delay", "333", *["Right"] * int(what), *["Left"] * int(what), timeout=clock(60))
@@ -481,10 +484,12 @@ def act(session, clock, window, how, what):
         window[what].getChildAtIndex(0).getChildAtIndex(0).queryAction().doAction(0)
 
 
-def check_burst(session, clock, row, language, last_key, line):
-    """The burst's line reached speech-dispatcher after the last key, and
-    nothing stopped it within the time espeak-ng needs to say it."""
-    events = poll(lambda: [e for e in speech_dispatcher_log(session) if e[1] and line in e[1]], clock(5))
+def check_burst(session, clock, row, language, typed, last_key, line):
+    """The burst's line, typed from `typed` on, reached speech-dispatcher
+    after the last key, and nothing stopped it within the time espeak-ng
+    needs to say it."""
+    events = poll(lambda: [e for e in speech_dispatcher_log(session)
+                           if e[0] > typed and e[1] and line in e[1]], clock(5))
     if not check(events, f"{row}: speech-dispatcher was never given {line!r}"):
         return
     began = events[-1][0]
