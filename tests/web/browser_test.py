@@ -26,6 +26,7 @@ import threading
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools"))
+import bidi  # noqa: E402
 from cdp import Browser  # noqa: E402
 from serve import make_server  # noqa: E402
 
@@ -239,8 +240,7 @@ class Page:
         """The page at url, loaded and measured; without one, what the browser is loading."""
         self.browser, self.centres = browser, {}
         if url:
-            browser.call("Page.addScriptToEvaluateOnNewDocument", source=RECORD_CLIPBOARD)
-            browser.load("Page.navigate", url=url)
+            browser.open(url, RECORD_CLIPBOARD)
             self.measure()
 
     def measure_keys(self, selector="button[id], .display"):
@@ -267,16 +267,14 @@ class Page:
 
     def click(self, element_id, finger=None, button="left"):
         x, y = self.centres[element_id]
-        if getattr(self, "fingers", False):
-            touch = lambda kind, *points: self.browser.send("Input.dispatchTouchEvent", type=kind, touchPoints=[
-                {"x": px, "y": py, "id": number} for number, (px, py) in enumerate(points)])
-            if finger == "held":
-                self.held = (x, y)
-                return [touch("touchStart", (x, y))]
-            down = [self.held, (x, y)] if finger == "second" else [(x, y)]
-            return [touch("touchStart", *down), touch("touchEnd")]
-        return [self.browser.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button=button, clickCount=1)
-                for kind in ("mousePressed", "mouseReleased")]
+        if not getattr(self, "fingers", False):
+            return self.browser.click(x, y, button)
+        if finger == "held":
+            self.held = (x, y)
+            return [self.browser.touch("touchStart", (x, y))]
+        if finger == "second":
+            return [self.browser.touch("touchStart", self.held, (x, y)), self.browser.touch("touchEnd")]
+        return self.browser.tap(x, y)
 
     def press(self, key):
         return [self.browser.send("Input.dispatchKeyEvent", type=kind, **key["params"], **text)
@@ -404,21 +402,23 @@ def tap_screens(page, history, rng, replay):
     return faults
 
 
-def long_captions(page, replay):
+def long_captions(pages, replay, where_safe=True):
     """The longest captions clicked or tapped in on each screen of
-    CAPTION_SCREENS: the displays as the desktop's, and each whole."""
-    browser, faults = page.browser, []
+    CAPTION_SCREENS: the displays as the desktop's, and each whole. pages:
+    the page for a finger and for a mouse; where_safe: whether the browser
+    keeps the screens' safe areas."""
+    faults = []
     events = [{"button": CAPTION_KEYS[c]} for c in LONG_CAPTIONS]
     expected = desktop_states(replay, events)[-1]
     for width, height, finger, safe, smallest, sideways in CAPTION_SCREENS:
-        browser.call("Emulation.setTouchEmulationEnabled", enabled=finger, maxTouchPoints=2)
-        browser.call("Emulation.setSafeAreaInsetsOverride", insets=dict.fromkeys(("top", "left", "bottom", "right"), safe))
-        browser.call("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=2, mobile=finger)
+        page = pages[finger]
+        browser, safe = page.browser, safe if where_safe else 0
+        browser.screen(width, height, 2, finger, safe)
         page.fingers = finger
         page.measure()
         for event in events:
             page.run(event)
-        where = f"at {width} x {height} with a {'finger' if finger else 'mouse'}: "
+        where = f"{browser.name} at {width} x {height} with a {'finger' if finger else 'mouse'}: "
         if (shown := page.read().split("\t")[:4]) != expected.split("\t")[:4]:
             faults.append(f"{where}the displays show {shown!r}, the desktop {expected!r}")
         faults += [where + fault for fault in browser.evaluate(f"{CAPTION_FAULTS}({smallest}, {str(sideways).lower()}, {safe})")]
@@ -446,6 +446,16 @@ def chromium(*domains, flags=()):
     try:
         for domain in domains:
             browser.call(domain + ".enable")
+        yield browser
+    finally:
+        browser.close()
+
+
+@contextlib.contextmanager
+def firefox(touch):
+    """A fresh Firefox ESR for a touch screen or a mouse."""
+    browser = bidi.Browser(touch)
+    try:
         yield browser
     finally:
         browser.close()
@@ -616,10 +626,18 @@ def parity(args):
 
 def screens(args):
     """Fingers on touch screens, and the longest captions on every screen."""
-    with serving(args.page) as (_, url), chromium("Runtime", "Log", "Page") as browser:
-        page = Page(browser, url)
-        failures = tap_screens(page, [], random.Random(23), args.replay) + long_captions(page, args.replay)
-        return failures + [f"page error: {e}" for e in page_errors(browser)]
+    with serving(args.page) as (_, url):
+        with chromium("Runtime", "Log", "Page") as browser:
+            page = Page(browser, url)
+            failures = tap_screens(page, [], random.Random(23), args.replay)
+            failures += long_captions({True: page, False: page}, args.replay)
+            failures += [f"page error: {e}" for e in page_errors(browser)]
+        # Firefox ESR, driven over WebDriver BiDi, once for fingers and once for a mouse.
+        with firefox(True) as touch, firefox(False) as mouse:
+            pages = {True: Page(touch, url), False: Page(mouse, url)}
+            failures += long_captions(pages, args.replay, where_safe=False)
+            failures += [f"page error in Firefox: {e}" for e in touch.errors() + mouse.errors()]
+    return failures
 
 
 def offline(args):
