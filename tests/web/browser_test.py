@@ -86,9 +86,10 @@ LONG_CAPTIONS = "mnA0-1/7/10^99=SA123456789012345*987654321=TA1/0=" + ("12345678
 CAPTION_KEYS = {**{str(d): 3 + d for d in range(10)}, ".": 13, "+": 14, "-": 15, "*": 16, "/": 17, "^": 31,
                 "=": 1, "A": 2, "S": 25, "T": 26, "m": 29, "n": 30}
 # What is cut or too small with them shown: each caption's text whole inside
-# its display (the expression's last character), keys and menu titles, a
-# menu title on two lines, scrolling, text under 12 px, and a sideways
-# phone's height not filled.
+# its display (the expression's last character), text under 12 px, an
+# answer filling neither the width nor the height of its box, keys and menu
+# titles, a menu title on two lines, scrolling, and a sideways phone's
+# height not filled.
 CAPTION_FAULTS = """((smallest, sideways, safe) => {
   const faults = [], $ = (id) => document.getElementById(id), inside = (inner, outer, what) => {
     const i = inner.getBoundingClientRect(), o = outer.getBoundingClientRect();
@@ -102,6 +103,10 @@ CAPTION_FAULTS = """((smallest, sideways, safe) => {
     const size = parseFloat(getComputedStyle($('Label' + n).firstChild).fontSize);
     if (size < 12) faults.push(`Label${n} text of ${size} px`);
   }
+  const answer = document.createRange(), box = $('Label2').getBoundingClientRect();
+  answer.selectNodeContents($('Label2').firstChild);
+  const text = answer.getBoundingClientRect();
+  if (text.width < 0.8 * box.width && text.height < 0.4 * box.height) faults.push('the answer fills neither the width nor the height of its box');
   const small = [...document.querySelectorAll('#keypad .key:not([disabled]):not([hidden]), #menubar .title')]
     .filter(e => { const r = e.getBoundingClientRect(); return Math.min(r.width, r.height) < smallest; });
   if (small.length) faults.push(`${small.length} keys or titles under ${smallest} px, as ${small[0].id} ` +
