@@ -32,7 +32,8 @@
     target.style.fontSize = '';
     let size = parseFloat(getComputedStyle(target).fontSize);
     for (let i = 0; i < TRIES; i++) {
-      const over = Math.max(...pairs.map(([box, text]) => textWidth(text) / Math.max(1, room(box))));
+      // Half a pixel is rounding: a title as wide as its text fits.
+      const over = Math.max(...pairs.map(([box, text]) => (textWidth(text) - 0.5) / Math.max(1, room(box))));
       if (over <= 1 || size <= smallest) return;
       size = Math.max(smallest, Math.floor(size / over * 4) / 4 - (i ? 0.25 : 0));
       target.style.fontSize = size + 'px';
