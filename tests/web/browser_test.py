@@ -115,7 +115,8 @@ CAPTION_FAULTS = """((smallest, sideways, safe) => {
     t.getClientRects().length !== 1).map(t => t.id + ' cut or on two lines'));
   const root = document.scrollingElement;
   if (root.scrollHeight > innerHeight || root.scrollWidth > innerWidth) faults.push('scrolls');
-  const shown = [...document.querySelectorAll('.display, #keypad .key:not([hidden])')].map(e => e.getBoundingClientRect());
+  const shown = [...document.querySelectorAll('.display, #keypad .key')].map(e => e.getBoundingClientRect())
+    .filter(r => r.width);
   const filled = (Math.max(...shown.map(r => r.bottom)) - Math.min(...shown.map(r => r.top))) / (innerHeight - 2 * safe);
   if (sideways && filled < 0.92) faults.push(`keys and displays fill ${Math.round(filled * 100)} % of the height`);
   return faults; })"""
