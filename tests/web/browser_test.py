@@ -73,10 +73,11 @@ TOUCH_FAULTS = f"""(() => {{
 # mouse, the safe area's margin, the smallest key and menu title, and whether
 # it is a phone held sideways, whose keys and displays fill its height. The
 # touch screens above, a phone's split screen wider than tall, the smallest
-# phone sideways, a square split screen, a 360 x 740 phone at 200 % zoom, a
+# phone either way, a square split screen, a 360 x 740 phone at 200 % zoom, a
 # narrow desktop window or a tablet with a mouse, and a desktop.
 CAPTION_SCREENS = [*((w, h, True, SAFE, 44, w > h and h < 600) for w, h in TOUCH_SCREENS),
-                   (420, 390, True, 0, 44, False), (568, 320, True, 0, 44, True), (360, 360, True, 0, 44, False),
+                   (420, 390, True, 0, 44, False), (568, 320, True, 0, 44, True), (320, 568, True, 0, 44, False),
+                   (360, 360, True, 0, 44, False),
                    (180, 370, True, 0, 22, False), (390, 844, False, 0, 44, False), (500, 758, False, 0, 44, False),
                    (1920, 1080, False, 0, 24, False)]
 # Memory 1 -1.42857142857143E-100, memory 2 1.21932631124828E+23, the answer
