@@ -40,14 +40,15 @@
     }
   }
 
+  const fitCaption = (text) => fit(text, [[text.parentElement, text]], SMALLEST);
   function fitAll() {
-    for (const text of fitted) fit(text, [[text.parentElement, text]], SMALLEST);
+    fitted.forEach(fitCaption);
     fit(menuBar, titles.map((title) => [title, title]), 0);
   }
 
   // A caption changes as the engine sets it; a display's size as the layout
   // or the screen changes; the text's width once the page's font has come.
-  const changed = new MutationObserver(() => fitted.forEach((text) => fit(text, [[text.parentElement, text]], SMALLEST)));
+  const changed = new MutationObserver(() => fitted.forEach(fitCaption));
   for (const text of fitted) changed.observe(text, { childList: true, characterData: true, subtree: true });
   const resized = new ResizeObserver(fitAll);
   for (const text of fitted) resized.observe(text.parentElement);
