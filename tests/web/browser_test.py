@@ -73,11 +73,12 @@ TOUCH_FAULTS = f"""(() => {{
 # mouse, the safe area's margin, the smallest key and menu title, and whether
 # it is a phone held sideways, whose keys and displays fill its height. The
 # touch screens above, a phone's split screen wider than tall, the smallest
-# phone either way, a square split screen, a 360 x 740 phone at 200 % zoom, a
-# narrow desktop window or a tablet with a mouse, and a desktop.
+# phone either way, square split screens (the smallest that must not
+# scroll), a 360 x 740 phone at 200 % zoom, a narrow desktop window or a
+# tablet with a mouse, and a desktop.
 CAPTION_SCREENS = [*((w, h, True, SAFE, 44, w > h and h < 600) for w, h in TOUCH_SCREENS),
                    (420, 390, True, 0, 44, False), (568, 320, True, 0, 44, True), (320, 568, True, 0, 44, False),
-                   (360, 360, True, 0, 44, False),
+                   (360, 360, True, 0, 44, False), (320, 320, True, 0, 0, False),
                    (180, 370, True, 0, 22, False), (390, 844, False, 0, 44, False), (500, 758, False, 0, 44, False),
                    (1920, 1080, False, 0, 24, False)]
 # Memory 1 -1.42857142857143E-100, memory 2 1.21932631124828E+23, the answer
@@ -112,8 +113,14 @@ CAPTION_FAULTS = """((smallest, sideways, safe) => {
     .filter(e => { const r = e.getBoundingClientRect(); return Math.min(r.width, r.height) < smallest; });
   if (small.length) faults.push(`${small.length} keys or titles under ${smallest} px, as ${small[0].id} ` +
     JSON.stringify(small[0].getBoundingClientRect()));
-  faults.push(...[...document.querySelectorAll('#menubar .title')].filter(t => t.scrollWidth > t.clientWidth + 0.5 ||
-    t.getClientRects().length !== 1).map(t => t.id + ' cut or on two lines'));
+  for (const title of document.querySelectorAll('#menubar .title')) {
+    const text = document.createRange(), style = getComputedStyle(title);
+    text.selectNodeContents(title);
+    const box = title.getBoundingClientRect(), k = $('Form1').getBoundingClientRect().width / $('Form1').offsetWidth;
+    const lines = text.getClientRects();
+    if (text.getBoundingClientRect().width > box.width - (parseFloat(style.paddingLeft) + parseFloat(style.paddingRight)) * k + 0.5 ||
+        new Set([...lines].map(r => Math.round(r.top))).size !== 1) faults.push(title.id + ' cut or on two lines');
+  }
   const root = document.scrollingElement;
   if (root.scrollHeight > innerHeight || root.scrollWidth > innerWidth) faults.push('scrolls');
   const shown = [...document.querySelectorAll('.display, #keypad .key')].map(e => e.getBoundingClientRect())

@@ -13,17 +13,20 @@
   const menuBar = document.getElementById('menubar');
   const titles = Array.from(menuBar.querySelectorAll('.title'));
 
-  // The room inside an element, and how wide its text is, in the page's
-  // pixels before the drawn window's scale.
-  function room(element) {
-    const style = getComputedStyle(element);
-    return element.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
-  }
+  // The room for the text inside an element and the text's width, both as
+  // drawn, so that the drawn window's scale and the rounding of a layout to
+  // whole pixels leave their ratio as it is.
   const range = document.createRange();
-  function textWidth(element) {
-    range.selectNodeContents(element);
-    const drawn = element.getBoundingClientRect().width;
-    return drawn ? range.getBoundingClientRect().width * element.offsetWidth / drawn : 0;
+  const form = document.getElementById('Form1');
+  function over(box, text) {
+    const style = getComputedStyle(box);
+    const scale = form.getBoundingClientRect().width / (form.offsetWidth || 1);
+    const sides = ['paddingLeft', 'paddingRight', 'borderLeftWidth', 'borderRightWidth']
+      .reduce((sum, side) => sum + parseFloat(style[side]), 0) * scale;
+    const drawn = box.getBoundingClientRect().width;
+    range.selectNodeContents(text);
+    // A tenth of a pixel is rounding: a title as wide as its text fits.
+    return (range.getBoundingClientRect().width - 0.1) / Math.max(1, drawn - sides);
   }
 
   // Sets the target's text size so that the text of each pair fits its box,
@@ -32,10 +35,9 @@
     target.style.fontSize = '';
     let size = parseFloat(getComputedStyle(target).fontSize);
     for (let i = 0; i < TRIES; i++) {
-      // Half a pixel is rounding: a title as wide as its text fits.
-      const over = Math.max(...pairs.map(([box, text]) => (textWidth(text) - 0.5) / Math.max(1, room(box))));
-      if (over <= 1 || size <= smallest) return;
-      size = Math.max(smallest, Math.floor(size / over * 4) / 4 - (i ? 0.25 : 0));
+      const most = Math.max(...pairs.map(([box, text]) => over(box, text)));
+      if (most <= 1 || size <= smallest) return;
+      size = Math.max(smallest, Math.floor(size / most * 4) / 4 - (i ? 0.25 : 0));
       target.style.fontSize = size + 'px';
     }
   }
