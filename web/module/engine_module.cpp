@@ -11,6 +11,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "entry/saved_record.h"
 #include "entry/utf8.h"
 #include "narration/about_lines.h"
 #include "narration/narration.h"
@@ -188,6 +189,15 @@ const char* orvane_about_line(int part) {
         &about.spokenVersion, &about.spokenDescription, &about.spokenDisclaimer};
     return Reply(part >= 0 && part < 6 ? *lines[part] : std::u16string_view());
 }
+
+// The engine's record as the tab keeps it, and one kept earlier put back:
+// 1 when it was taken, 0 when it was refused and nothing changed.
+const char* orvane_saved_record() {
+    static std::string saved;
+    saved = SaveRecord(Engine());
+    return saved.c_str();
+}
+int orvane_restore_record(const char* record) { return RestoreRecord(Engine(), record) ? 1 : 0; }
 
 // The caption of LabelN (1 to 4), UTF-8; valid until the next call in.
 const char* orvane_caption(int label) {
