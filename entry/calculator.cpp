@@ -17,6 +17,7 @@ const std::u16string& Calculator::Caption(Label label) const {
 }
 
 void Calculator::SetCaption(Label label, const Text& caption) {
+    if (!showsCaptions_) return;
     captions_[static_cast<std::size_t>(label) - 1] = caption;
     sink_.ShowCaption(label, caption);
 }
