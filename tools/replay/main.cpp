@@ -1,5 +1,7 @@
 // orvane-replay: drives the calculator engine headless. One event per line on
-// standard input (CommandN, key CODE MASK, mnuSikicopy, mnuKotaecopy); one
+// standard input (CommandN, key CODE MASK, mnuSikicopy, mnuKotaecopy, Command
+// KEY for a command of the window by its key as the table writes it, Paste
+// TEXT for the rest of the line pasted); one
 // line of displays and clipboard per event on standard output, or with
 // --spoken TRANSLATIONS what is said of each.
 #include <cstring>
