@@ -8,13 +8,6 @@ namespace orvane {
 
 namespace {
 
-// The trial run shows nothing.
-class NoDisplay : public DisplaySink {
-public:
-    void ShowCaption(Label, const std::u16string&) override {}
-    void PutOnClipboard(const std::u16string&) override {}
-};
-
 // The character at `at` of `text`, a pair of surrogates whole.
 std::u16string CharacterAt(std::u16string_view text, std::size_t at) {
     const bool pair = at + 1 < text.size() && text[at] >= 0xd800 && text[at] < 0xdc00 &&

@@ -13,7 +13,8 @@ CalculatorInput::CalculatorInput(Calculator& calculator, Narration& narration,
 
 SpokenLine CalculatorInput::Run(KeyAction action, Milliseconds now) {
     if (running_) running_(action);
-    return narration_.Follow(action, [this, action] { calculator_.Perform(action); }, now);
+    return narration_.Follow(
+        action, [this, action] { calculator_.Perform(action); }, now);
 }
 
 SpokenLine CalculatorInput::Click(int number, Milliseconds now) {

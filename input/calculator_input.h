@@ -47,8 +47,8 @@ public:
         enum class Kind { Ignored, KeyTable, Command, Paste, OpenMenuBar } kind = Kind::Ignored;
         SpokenLine said;
     };
-    KeyOutcome Key(std::optional<VirtualKey> tableKey, std::u16string_view name,
-                   std::int16_t mask, Milliseconds now);
+    KeyOutcome Key(std::optional<VirtualKey> tableKey, std::u16string_view name, std::int16_t mask,
+                   Milliseconds now);
 
     // The clipboard's text, read once by the edition when the user pasted.
     SpokenLine Paste(std::u16string_view text, Milliseconds now);

@@ -26,10 +26,12 @@ SpokenLine Narration::Pasted(const std::u16string& expressionBefore,
     } else {
         // Said once, as a whole: what went on the end of the expression.
         const std::u16string& after = Shown(Label::Expression);
-        const bool appended = !ShowsNoExpression(expressionBefore) && after.starts_with(expressionBefore);
-        phrase = Fill(words_(kCommandPhrases.pasted),
-                      words_.Symbols(appended ? std::u16string_view(after).substr(expressionBefore.size())
-                                              : std::u16string_view(after)));
+        const bool appended =
+            !ShowsNoExpression(expressionBefore) && after.starts_with(expressionBefore);
+        phrase = Fill(
+            words_(kCommandPhrases.pasted),
+            words_.Symbols(appended ? std::u16string_view(after).substr(expressionBefore.size())
+                                    : std::u16string_view(after)));
     }
     lastKey_ = now;
     if (!gathered_.empty()) gathered_ += u' ';

@@ -182,9 +182,4 @@ private:
     friend struct SlotIndexCorruption;
 };
 
-// The window's key-down handler: runs the action the key table gives the key
-// on the calculator. It consumes nothing; the caller passes the key on to the
-// focused button.
-void Form_KeyDown(Calculator& calculator, std::int16_t keyCode, std::int16_t mask);
-
 }  // namespace orvane

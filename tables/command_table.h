@@ -30,7 +30,7 @@ struct CommandKeyRow {
     std::u16string_view key;
     std::int16_t mask;  // kShiftMask, kCtrlMask and kAltMask held, or kEitherShift
     WindowCommand command;
-    KeyAction action;  // the button a Press stands for
+    KeyAction action;    // the button a Press stands for
     const char* shown;   // the key as written: in descriptions, README and manual
     const char* spoken;  // what a command without a button is called; else the button's name
 };

@@ -11,10 +11,18 @@ struct TextKey {
 
 // Longer texts first, where one begins another: "(-" before "(".
 constexpr TextKey kSigns[] = {
-    {u"(-", KeyAction::Minus},     {u"(", KeyAction::OpenParen},  {u")", KeyAction::CloseParen},
-    {u".", KeyAction::Point},      {u"+", KeyAction::Plus},       {u"-", KeyAction::Minus},
-    {u"*", KeyAction::Times},      {u"/", KeyAction::Divide},     {u"^", KeyAction::Power},
-    {u"√", KeyAction::Root},       {u"π", KeyAction::Pi},         {u"M1", KeyAction::RecallMemory1},
+    {u"(-", KeyAction::Minus},
+    {u"(", KeyAction::OpenParen},
+    {u")", KeyAction::CloseParen},
+    {u".", KeyAction::Point},
+    {u"+", KeyAction::Plus},
+    {u"-", KeyAction::Minus},
+    {u"*", KeyAction::Times},
+    {u"/", KeyAction::Divide},
+    {u"^", KeyAction::Power},
+    {u"√", KeyAction::Root},
+    {u"π", KeyAction::Pi},
+    {u"M1", KeyAction::RecallMemory1},
     {u"M2", KeyAction::RecallMemory2},
 };
 
@@ -24,7 +32,9 @@ struct Fold {
     char16_t to;
 };
 constexpr Fold kFolds[] = {
-    {u'×', u'*'}, {u'÷', u'/'}, {u'−', u'-'},
+    {u'×', u'*'},
+    {u'÷', u'/'},
+    {u'−', u'-'},
 };
 
 constexpr char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c; }
@@ -55,7 +65,8 @@ std::optional<TypedKey> KeyTypingText(std::u16string_view folded, std::size_t at
     const std::u16string_view rest = folded.substr(at);
     if (rest.empty()) return std::nullopt;
     if (rest[0] >= u'0' && rest[0] <= u'9') {
-        return TypedKey{static_cast<KeyAction>(static_cast<int>(KeyAction::Digit0) + (rest[0] - u'0')), 1};
+        return TypedKey{
+            static_cast<KeyAction>(static_cast<int>(KeyAction::Digit0) + (rest[0] - u'0')), 1};
     }
     for (const TextKey& sign : kSigns) {
         if (SameLetters(rest, sign.text)) return TypedKey{sign.action, sign.text.size()};

@@ -101,8 +101,8 @@ QWidget* Form1::BuildClientArea() {
     BuildDisplays(client);
     BuildButtons(client);
     speech_ = std::make_unique<KeySpeech>(client);
-    input_ = std::make_unique<CalculatorInput>(calculator_, speech_->narration(),
-                                               [this](KeyAction action) { speech_->Running(action); });
+    input_ = std::make_unique<CalculatorInput>(
+        calculator_, speech_->narration(), [this](KeyAction action) { speech_->Running(action); });
     return client;
 }
 

@@ -52,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, PasteTypes,
     ::testing::Values(
         TypedRow{"digits_and_signs", "", "163+195.72", "163 + 195.72", "163+195.72"},
-        TypedRow{"display_text_back", "", "(-1)*(2+3)^2√9/π", "- ( 2 + 3 ) ^ 2 √ 9 / π", "(-1)*(2+3)^2√9/π"},
+        TypedRow{"display_text_back", "", "(-1)*(2+3)^2√9/π", "- ( 2 + 3 ) ^ 2 √ 9 / π",
+                 "(-1)*(2+3)^2√9/π"},
         TypedRow{"print_signs", "", "(1+2)×3÷4−5", "( 1 + 2 ) * 3 / 4 - 5", "(1+2)*3/4-5"},
         TypedRow{"full_width", "", "（１＋２）＊３．５", "( 1 + 2 ) * 3.5", "(1+2)*3.5"},
         TypedRow{"white_space_skipped", "", " 1 +\t2\n", "1 + 2", "1+2"},
@@ -94,19 +95,18 @@ TEST_P(PasteRefuses, AllOrNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, PasteRefuses,
-    ::testing::Values(
-        RefusedRow{"a_sentence", "1", "172 apples", Reason::NoKey, "a"},
-        RefusedRow{"an_emoji_whole", "", "1+😀", Reason::NoKey, "😀"},
-        RefusedRow{"equals_sign", "", "1+2=", Reason::NoKey, "="},
-        RefusedRow{"stray_close", "", "1+2)", Reason::Refused, ")"},
-        RefusedRow{"group_of_one_number", "", "Sin(30)", Reason::Refused, ")"},
-        RefusedRow{"second_point", "", "1.2.3", Reason::Refused, "."},
-        RefusedRow{"digit_after_close", "( 1 + 2 )", "3", Reason::Refused, "3"},
-        RefusedRow{"function_after_function", "", "SinCos30", Reason::Refused, "Cos"},
-        RefusedRow{"empty_memory", "", "M1", Reason::Refused, "M1"},
-        RefusedRow{"digit_after_owed_parenthesis", "", "(-5)3", Reason::Refused, "3"},
-        RefusedRow{"nothing_but_space", "1", " \t\n　", Reason::NoText, ""},
-        RefusedRow{"empty", "1", "", Reason::NoText, ""}),
+    ::testing::Values(RefusedRow{"a_sentence", "1", "172 apples", Reason::NoKey, "a"},
+                      RefusedRow{"an_emoji_whole", "", "1+😀", Reason::NoKey, "😀"},
+                      RefusedRow{"equals_sign", "", "1+2=", Reason::NoKey, "="},
+                      RefusedRow{"stray_close", "", "1+2)", Reason::Refused, ")"},
+                      RefusedRow{"group_of_one_number", "", "Sin(30)", Reason::Refused, ")"},
+                      RefusedRow{"second_point", "", "1.2.3", Reason::Refused, "."},
+                      RefusedRow{"digit_after_close", "( 1 + 2 )", "3", Reason::Refused, "3"},
+                      RefusedRow{"function_after_function", "", "SinCos30", Reason::Refused, "Cos"},
+                      RefusedRow{"empty_memory", "", "M1", Reason::Refused, "M1"},
+                      RefusedRow{"digit_after_owed_parenthesis", "", "(-5)3", Reason::Refused, "3"},
+                      RefusedRow{"nothing_but_space", "1", " \t\n　", Reason::NoText, ""},
+                      RefusedRow{"empty", "1", "", Reason::NoText, ""}),
     RowName());
 
 TEST(PasteBounds, TheSlotLimitRefusesTheWholePaste) {
@@ -143,9 +143,9 @@ TEST(PasteBounds, AMillionCharactersAreRefusedAtOnce) {
 // answer, for random entry keys.
 TEST(PasteRoundTrip, CopiedExpressionPastesBack) {
     static constexpr const char* kKeys[] = {
-        "0", "1", "2", "3", "7", "9", "0", ".", ".", "+", "-", "-", "*", "/", "^", "√",
-        "(", "(", ")", ")", "π", "Sin", "Cos", "Tan", "Arcsin", "Arccos", "Arctan",
-        "Cosec", "Sec", "Cotan", "M1", "M2"};
+        "0",   "1",   "2",      "3",      "7",      "9",     "0",   ".",     ".",  "+", "-",
+        "-",   "*",   "/",      "^",      "√",      "(",     "(",   ")",     ")",  "π", "Sin",
+        "Cos", "Tan", "Arcsin", "Arccos", "Arctan", "Cosec", "Sec", "Cotan", "M1", "M2"};
     std::mt19937 random(41);
     for (int run = 0; run < 2000; ++run) {
         Keypad typed;

@@ -12,12 +12,6 @@
 
 namespace {
 
-class DiscardingSink : public orvane::DisplaySink {
-public:
-    void ShowCaption(orvane::Label, const std::u16string&) override {}
-    void PutOnClipboard(const std::u16string&) override {}
-};
-
 [[noreturn]] void Stop(const char* what, const std::string& detail) {
     std::fprintf(stderr, "%s: %s\n", what, detail.c_str());
     std::abort();
@@ -26,7 +20,7 @@ public:
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    DiscardingSink sink;
+    orvane::NoDisplay sink;
     orvane::Calculator calculator(sink);
     calculator.Form_Load();
     std::size_t at = 0;

@@ -109,12 +109,14 @@ TEST(ReplayRoundTrip, CopyClearPasteGivesTheSameExpressionAndAnswer) {
         // Entry keys only: evaluation, correction and storing write displays
         // that no typing gives, such as the ")" evaluation owes a minus.
         for (int n; numbers >> n;) {
-            if ((n >= 3 && n <= 19) || (n >= 27 && n <= 28) || (n >= 31 && n <= 42)) keys.push_back(n);
+            if ((n >= 3 && n <= 19) || (n >= 27 && n <= 28) || (n >= 31 && n <= 42))
+                keys.push_back(n);
         }
         sequences.push_back(keys);
     }
     ASSERT_GE(sequences.size(), 10u);
-    const std::string memories = "Command5\nCommand16\nCommand6\nCommand1\nCommand25\nCommand26\nCommand2\n";
+    const std::string memories =
+        "Command5\nCommand16\nCommand6\nCommand1\nCommand25\nCommand26\nCommand2\n";
     std::mt19937 random(2026);
     for (int run = 0; run < 2000; ++run) {
         std::vector<int> keys = sequences[random() % sequences.size()];
@@ -127,7 +129,9 @@ TEST(ReplayRoundTrip, CopyClearPasteGivesTheSameExpressionAndAnswer) {
         const std::string once = Replay(typed + "mnuSikicopy\n", true).out;
         const std::string pasted =
             Replay(typed + "mnuSikicopy\nCommand2\nCommand Ctrl+V\n", true).out;
-        const auto expression = [](const std::string& line) { return line.substr(0, line.find('\t')); };
+        const auto expression = [](const std::string& line) {
+            return line.substr(0, line.find('\t'));
+        };
         ASSERT_EQ(expression(pasted), expression(once)) << typed;
         ASSERT_EQ(Replay(typed + "mnuSikicopy\nCommand2\nCommand Ctrl+V\nCommand =\n", true).out,
                   Replay(typed + "mnuSikicopy\nCommand1\n", true).out)

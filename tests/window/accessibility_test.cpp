@@ -34,9 +34,9 @@ private slots:
         QTest::addColumn<QString>("keyword");
         QTest::addColumn<QString>("key");
         auto row = [](int number, const char* name, const char* keyword, const char* key) {
-            QTest::addRow("Command%d %s", number, name) << number << QString::fromUtf8(name)
-                                                        << QString::fromUtf8(keyword)
-                                                        << QString::fromUtf8(key);
+            QTest::addRow("Command%d %s", number, name)
+                << number << QString::fromUtf8(name) << QString::fromUtf8(keyword)
+                << QString::fromUtf8(key);
         };
         row(1, "equals", "evaluates", "=");
         row(2, "clear all", "clears the expression", "Esc");
@@ -93,8 +93,9 @@ private slots:
         } else {
             // The evaluate key's description goes on with the answer.
             const QString ending = QStringLiteral(". Key: ") + key;
-            QVERIFY2(number == 1 ? description.contains(ending + u' ') : description.endsWith(ending),
-                     qPrintable(description));
+            QVERIFY2(
+                number == 1 ? description.contains(ending + u' ') : description.endsWith(ending),
+                qPrintable(description));
         }
         // Pressing through the interface does what a click does.
         QAccessibleActionInterface* actions = iface->actionInterface();

@@ -111,7 +111,8 @@ private slots:
             << QList<KeyPress>{{Qt::Key_T, shift}, {Qt::Key_P, none}, {Qt::Key_R, none}}
             << "Arctanπ√";
         QTest::newRow("letters with Ctrl or Alt are ignored")
-            << QList<KeyPress>{{Qt::Key_1, none}, {Qt::Key_S, Qt::ControlModifier},
+            << QList<KeyPress>{{Qt::Key_1, none},
+                               {Qt::Key_S, Qt::ControlModifier},
                                {Qt::Key_P, Qt::AltModifier}}
             << "1";
     }
@@ -128,10 +129,12 @@ private slots:
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("label1");
-        QTest::newRow("Ctrl+V") << "(1+2)×3" << Qt::Key_V << int(Qt::ControlModifier) << "1+(1+2)*3";
-        QTest::newRow("Shift+Insert") << "(1+2)×3" << Qt::Key_Insert << int(Qt::ShiftModifier)
-                                      << "1+(1+2)*3";
-        QTest::newRow("a sentence") << "172 apples" << Qt::Key_V << int(Qt::ControlModifier) << "1+";
+        QTest::newRow("Ctrl+V") << "(1+2)×3" << Qt::Key_V << int(Qt::ControlModifier)
+                                << "1+(1+2)*3";
+        QTest::newRow("Shift+Insert")
+            << "(1+2)×3" << Qt::Key_Insert << int(Qt::ShiftModifier) << "1+(1+2)*3";
+        QTest::newRow("a sentence")
+            << "172 apples" << Qt::Key_V << int(Qt::ControlModifier) << "1+";
         QTest::newRow("a stray )") << "2)" << Qt::Key_V << int(Qt::ControlModifier) << "1+";
         QTest::newRow("nothing") << "" << Qt::Key_V << int(Qt::ControlModifier) << "1+";
     }

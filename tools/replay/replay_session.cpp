@@ -65,7 +65,8 @@ struct Event {
 // The event a line names, or nothing when the line is not an event.
 std::optional<Event> ParseEvent(const std::string& line) {
     // "Paste TEXT": the rest of the line, spaces and all, is the clipboard's.
-    if (line.rfind("Paste ", 0) == 0) return Event{Event::Kind::Paste, 0, {}, {}, nullptr, FromUtf8(line.substr(6))};
+    if (line.rfind("Paste ", 0) == 0)
+        return Event{Event::Kind::Paste, 0, {}, {}, nullptr, FromUtf8(line.substr(6))};
     std::istringstream words(line);
     std::string first, second, third, extra;
     words >> first >> second >> third >> extra;
@@ -79,17 +80,24 @@ std::optional<Event> ParseEvent(const std::string& line) {
     }
     if (first.rfind("Command", 0) == 0 && second.empty()) {
         if (!ParseNumber(first.substr(7), 1, 45, number)) return std::nullopt;
-        return Event{Event::Kind::Click, static_cast<int>(number)};
+        return Event{Event::Kind::Click, static_cast<int>(number), {}, {}, nullptr, {}};
     }
     if (first == "key") {
         if (!ParseNumber(second, 0, 32767, number) || !ParseNumber(third, 0, 32767, mask)) {
             return std::nullopt;
         }
-        return Event{Event::Kind::Key, 0, {static_cast<std::int16_t>(number), static_cast<std::int16_t>(mask)}};
+        return Event{Event::Kind::Key,
+                     0,
+                     {static_cast<std::int16_t>(number), static_cast<std::int16_t>(mask)},
+                     {},
+                     nullptr,
+                     {}};
     }
     if (!second.empty()) return std::nullopt;
-    if (first == "mnuSikicopy") return Event{Event::Kind::Menu, 0, {}, MenuCommand::CopyExpression};
-    if (first == "mnuKotaecopy") return Event{Event::Kind::Menu, 0, {}, MenuCommand::CopyAnswer};
+    if (first == "mnuSikicopy")
+        return Event{Event::Kind::Menu, 0, {}, MenuCommand::CopyExpression, nullptr, {}};
+    if (first == "mnuKotaecopy")
+        return Event{Event::Kind::Menu, 0, {}, MenuCommand::CopyAnswer, nullptr, {}};
     return std::nullopt;
 }
 
@@ -108,8 +116,11 @@ SpokenLine RunEvent(const Event& event, CalculatorInput& input, const RecordingS
             return input.Paste(event.text, now);
         case Event::Kind::Command: {
             const std::u16string key(event.command->key);
-            const auto outcome = input.Key(std::nullopt, key, event.command->mask == kEitherShift ? 0 : event.command->mask, now);
-            if (outcome.kind == CalculatorInput::KeyOutcome::Kind::Paste) return input.Paste(sink.clipboard(), now);
+            const auto outcome =
+                input.Key(std::nullopt, key,
+                          event.command->mask == kEitherShift ? 0 : event.command->mask, now);
+            if (outcome.kind == CalculatorInput::KeyOutcome::Kind::Paste)
+                return input.Paste(sink.clipboard(), now);
             return outcome.said;
         }
     }
