@@ -12,6 +12,8 @@
 #include "input/calculator_input.h"
 #include "narration/narration.h"
 #include "record/calculator.h"
+#include "tables/button_descriptions.h"
+#include "tables/button_table.h"
 #include "tables/command_table.h"
 
 namespace orvane {
@@ -183,6 +185,20 @@ int ReplaySpoken(std::istream& in, std::istream& translations, std::ostream& out
     return ForEachEvent(in, err, [&](const Event& event, long lineNumber) {
         out << ToUtf8(RunEvent(event, input, sink, lineNumber * 1000).plain) << '\n';
     });
+}
+
+}  // namespace orvane
+
+namespace orvane {
+
+void WriteCommandKeys(std::ostream& out) {
+    for (const CommandKeyRow& row : kCommandKeys) {
+        const char* name = row.spoken;
+        for (const ButtonSpec& button : kButtons) {
+            if (!name && button.action == row.action) name = SpeakButton(button.number).name;
+        }
+        out << row.shown << '\t' << name << '\n';
+    }
 }
 
 }  // namespace orvane
