@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <map>
 #include <random>
 
 #include "entry/invariants.h"
 #include "entry/utf8.h"
+#include "input/calculator_input.h"
 #include "tests/engine/key_sequence.h"
 #include "tests/engine/row_name.h"
 
@@ -165,6 +167,65 @@ TEST(PasteRoundTrip, CopiedExpressionPastesBack) {
         ASSERT_EQ(pasted.answer(), typed.answer()) << copied;
     }
 }
+
+}  // namespace
+}  // namespace orvane::testing
+
+namespace orvane::testing {
+namespace {
+
+// What a screen reader hears of a paste and of F2, through the input path
+// both editions take, in English and in Japanese.
+struct SaidRow {
+    const char* name;
+    const char* setup;  // pasted, then
+    const char* text;   // pasted; nullptr for the say-the-expression key
+    bool japanese;
+    const char* said;
+};
+
+class PasteIsSaid : public ::testing::TestWithParam<SaidRow> {};
+
+TEST_P(PasteIsSaid, OnceAsAWholeOrWhyNot) {
+    const SaidRow& row = GetParam();
+    const std::map<std::string, std::u16string> japanese = {
+        {"pasted %1", u"%1 を貼り付け"},
+        {"nothing pasted: '%1' has no key", u"貼り付けなし：「%1」のキーはありません"},
+        {"plus", u"プラス"}};
+    class Speaking : public Keypad {
+    public:
+        explicit Speaking(Translate translate) : narration(std::move(translate)) {
+            calculator.Form_Load();
+        }
+        void ShowCaption(Label which, const std::u16string& caption) override {
+            Keypad::ShowCaption(which, caption);
+            narration.CaptionShown(which, caption);
+        }
+        Narration narration;
+    } pad([&](const char* source) {
+        const auto found = japanese.find(source);
+        return row.japanese && found != japanese.end() ? found->second : FromUtf8(source);
+    });
+    CalculatorInput input(pad.calculator, pad.narration);
+    input.Paste(FromUtf8(row.setup), 1000);
+    const SpokenLine line = row.text ? input.Paste(FromUtf8(row.text), 3000)
+                                     : input.Key(std::nullopt, u"F2", 0, 3000).said;
+    EXPECT_EQ(ToUtf8(line.plain), row.said);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, PasteIsSaid,
+    ::testing::Values(
+        SaidRow{"typed", "", "163+195.72", false, "pasted 163 plus 195.72"},
+        SaidRow{"after_what_was_there", "2*", "(1+2)", false,
+                "pasted open parenthesis 1 plus 2 close parenthesis"},
+        SaidRow{"no_key", "1", "172 apples", false, "nothing pasted: 'a' has no key"},
+        SaidRow{"refused", "1+", "2)", false, "nothing pasted: close parenthesis is refused there"},
+        SaidRow{"nothing", "1", " ", false, "nothing pasted: the clipboard holds no text"},
+        SaidRow{"japanese", "", "1+2", true, "1 プラス 2 を貼り付け"},
+        SaidRow{"japanese_no_key", "", "1+a", true, "貼り付けなし：「a」のキーはありません"},
+        SaidRow{"say_the_expression", "2+3", nullptr, false, "Expression: 2 plus 3. No answer."}),
+    RowName());
 
 }  // namespace
 }  // namespace orvane::testing

@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
         } else if (std::strcmp(argv[i], "--spoken") == 0 && i + 1 < argc) {
             spoken = argv[++i];
         } else {
-            std::cerr << "usage: orvane-replay [--last | --spoken TRANSLATIONS] < events, or --keys\n";
+            std::cerr
+                << "usage: orvane-replay [--last | --spoken TRANSLATIONS] < events, or --keys\n";
             return 2;
         }
     }
