@@ -19,6 +19,7 @@ import contextlib
 import json
 import os
 import re
+import subprocess
 import sys
 import tempfile
 import threading
@@ -276,6 +277,19 @@ ORCA_STEPS = [
     ("key", STATUS_BAR, "Answer: 3152.", "答えは 3152。"),
     # Copy says what it copied.
     ("key", "--delay 300 alt+e c", "copied 12 plus 34", "をコピー"),
+    # The window's commands: = from the focused sine key, which Enter would
+    # press; the expression said on request; a paste heard as one line, and
+    # a refused one saying why.
+    ("key", "Escape", "cleared", "クリア"),
+    ("key", " ".join(["Tab"] * 23), (), ()),
+    ("type", "s30", (), ()),
+    ("key", "equal", "0.5", "0.5"),
+    ("key", "F2", "Expression: Sin30. Answer: 0.5.", "式：Sin30"),
+    ("key", "Escape", "cleared", "クリア"),
+    ("clip", "163+195.72", (), ()),
+    ("key", "ctrl+v", "pasted 163 plus 195.72", "163 プラス 195.72 を貼り付け"),
+    ("clip", "172 apples", (), ()),
+    ("key", "ctrl+v", "nothing pasted: 'a' has no key", "「a」のキーはありません"),
     ("about", "menu 2", "version 1.1.", "バージョン 1.1."),
 ]
 
@@ -427,14 +441,17 @@ def hear(session, clock, log, row, language, x_window, steps, window=None, also=
 def act(session, clock, window, how, what):
     """One step: keys typed with xdotool ("fast" with no delay at all, then
     evaluated), the focus given to an X window, a button's action ("press"),
-    or the About box opened from a menu ("about")."""
+    the clipboard's text ("clip"), or the About box opened from a menu ("about")."""
     for command in {"type": [["type", "--delay", "60", what]], "key": [["key", *what.split()]],
                     "slow": [["type", "--delay", "333", what]],
                     "focus": [["windowfocus", "--sync", what]],
                     "fast": [["key", "Escape"], ["type", "--delay", "0", what], ["key", "Return"]],
                     }.get(how, []):
         session.xdotool(*command, timeout=clock(10))
-    if how == "press":
+    if how == "clip":  # xclip keeps the clipboard until the next owner takes it
+        subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=what.encode(), env=session.env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=clock(10), check=True)
+    elif how == "press":
         window[what].queryAction().doAction(0)
     elif how == "about":  # the one item of the menu's popup
         window[what].getChildAtIndex(0).getChildAtIndex(0).queryAction().doAction(0)
