@@ -1,6 +1,7 @@
 #include "tables/key_characters.h"
 
 #include <span>
+#include <vector>
 
 #include "tables/key_table.h"
 
@@ -53,6 +54,12 @@ std::optional<VirtualKey> NamedKey(std::u16string_view name) {
         if (row.name == name) return row.key;
     }
     return std::nullopt;
+}
+
+std::vector<std::u16string_view> KeyTableNames() {
+    std::vector<std::u16string_view> names;
+    for (const NamedRow& row : kNamed) names.push_back(row.name);
+    return names;
 }
 
 std::u16string_view KeyTableKeyOf(KeyAction action) {

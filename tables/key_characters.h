@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "tables/key_action.h"
 
@@ -30,6 +31,8 @@ std::optional<VirtualKey> KeypadKey(char16_t c);
 // The row of a key the table knows by name, as KeyboardEvent.key names it
 // ("Backspace", "Escape"), with no mask: the caller adds what is held.
 std::optional<VirtualKey> NamedKey(std::u16string_view name);
+// Those names, in the table's order.
+std::vector<std::u16string_view> KeyTableNames();
 
 // The key that runs `action` through the key table, as written for the user
 // ("7", "+", "Esc"); empty for an action the table has no key for.

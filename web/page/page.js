@@ -136,8 +136,8 @@
     navigator.keyboard.getLayoutMap().then((map) => { layout = map; }, () => {});
   }
 
-  // A key the engine may take: a character, or Backspace or Esc by name.
-  const mayBeTaken = (key) => (key.length === 1 && key !== ' ') || key === 'Backspace' || key === 'Escape';
+  // A key the engine may take: a character, or a key the key table names.
+  const mayBeTaken = (key) => (key.length === 1 && key !== ' ') || words.namedKeys.includes(key);
 
   keepFocus();
   const menus = setUpMenus();
