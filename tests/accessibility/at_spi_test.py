@@ -318,6 +318,18 @@ PAGE_STEPS = [
     ("key", "Tab", "digit 0 push button", "数字 0"),
     # A menu opened by its access key says its name; Copy says what it copied.
     ("key", "--delay 300 alt+e c", ("Edit", "copied 2 plus 5"), ("編集", "2 プラス 5 をコピー")),
+    # The window's commands as on the desktop: = from the focused sine key,
+    # the expression on request, a paste heard whole, a refused one and why.
+    ("key", "Escape", "cleared", "クリア"),
+    ("key", " ".join(["Tab"] * 22), (), ()),
+    ("type", "s30", (), ()),
+    ("key", "equal", "Answer: 0.5.", "答えは 0.5。"),
+    ("key", "F2", "Expression: Sin30. Answer: 0.5.", "式：Sin30"),
+    ("key", "Escape", "cleared", "クリア"),
+    ("clip", "163+195.72", (), ()),
+    ("key", "ctrl+v", "pasted 163 plus 195.72", "163 プラス 195.72 を貼り付け"),
+    ("clip", "172 apples", (), ()),
+    ("key", "ctrl+v", "nothing pasted: 'a' has no key", "「a」のキーはありません"),
     ("key", "--delay 300 alt+h a", "version 1.1.0", "バージョン 1.1.0"),
 ]
 
