@@ -254,6 +254,19 @@ def check_character_boxes(pyatspi, row, display, text):
 # Orca's status-bar command; in browse mode, the expression's second character.
 STATUS_BAR, BY_CHARACTER = "Insert+KP_Enter Insert+KP_Enter", "Control+Home Down Down Right"
 
+def command_steps(tabs, answer, japanese_answer):
+    """The window's commands, as steps: = with the focus moved on to the sine
+    key, which Enter would press; the expression said on request; a paste
+    heard as one line, and a refused one saying why."""
+    return [("key", "Escape", "cleared", "クリア"), ("key", " ".join(["Tab"] * tabs), (), ()),
+            ("type", "s30", (), ()), ("key", "equal", answer, japanese_answer),
+            ("key", "F2", "Expression: Sin30. Answer: 0.5.", "式：Sin30"),
+            ("key", "Escape", "cleared", "クリア"), ("clip", "163+195.72", (), ()),
+            ("key", "ctrl+v", "pasted 163 plus 195.72", "163 プラス 195.72 を貼り付け"),
+            ("clip", "172 apples", (), ()),
+            ("key", "ctrl+v", "nothing pasted: 'a' has no key", "「a」のキーはありません")]
+
+
 # What Orca must say after each step (see act), in an English and a Japanese
 # session: (step, argument, English, Japanese), several texts in their order.
 ORCA_STEPS = [
@@ -277,19 +290,8 @@ ORCA_STEPS = [
     ("key", STATUS_BAR, "Answer: 3152.", "答えは 3152。"),
     # Copy says what it copied.
     ("key", "--delay 300 alt+e c", "copied 12 plus 34", "をコピー"),
-    # The window's commands: = from the focused sine key, which Enter would
-    # press; the expression said on request; a paste heard as one line, and
-    # a refused one saying why.
-    ("key", "Escape", "cleared", "クリア"),
-    ("key", " ".join(["Tab"] * 23), (), ()),
-    ("type", "s30", (), ()),
-    ("key", "equal", "0.5", "0.5"),
-    ("key", "F2", "Expression: Sin30. Answer: 0.5.", "式：Sin30"),
-    ("key", "Escape", "cleared", "クリア"),
-    ("clip", "163+195.72", (), ()),
-    ("key", "ctrl+v", "pasted 163 plus 195.72", "163 プラス 195.72 を貼り付け"),
-    ("clip", "172 apples", (), ()),
-    ("key", "ctrl+v", "nothing pasted: 'a' has no key", "「a」のキーはありません"),
+    # The window's commands, from the evaluate key 23 Tabs on to sine.
+    *command_steps(23, "0.5", "0.5"),
     ("about", "menu 2", "version 1.1.", "バージョン 1.1."),
 ]
 
@@ -318,18 +320,8 @@ PAGE_STEPS = [
     ("key", "Tab", "digit 0 push button", "数字 0"),
     # A menu opened by its access key says its name; Copy says what it copied.
     ("key", "--delay 300 alt+e c", ("Edit", "copied 2 plus 5"), ("編集", "2 プラス 5 をコピー")),
-    # The window's commands as on the desktop: = from the focused sine key,
-    # the expression on request, a paste heard whole, a refused one and why.
-    ("key", "Escape", "cleared", "クリア"),
-    ("key", " ".join(["Tab"] * 22), (), ()),
-    ("type", "s30", (), ()),
-    ("key", "equal", "Answer: 0.5.", "答えは 0.5。"),
-    ("key", "F2", "Expression: Sin30. Answer: 0.5.", "式：Sin30"),
-    ("key", "Escape", "cleared", "クリア"),
-    ("clip", "163+195.72", (), ()),
-    ("key", "ctrl+v", "pasted 163 plus 195.72", "163 プラス 195.72 を貼り付け"),
-    ("clip", "172 apples", (), ()),
-    ("key", "ctrl+v", "nothing pasted: 'a' has no key", "「a」のキーはありません"),
+    # The window's commands, from the 0 key 22 Tabs on to sine.
+    *command_steps(22, "Answer: 0.5.", "答えは 0.5。"),
     ("key", "--delay 300 alt+h a", "version 1.1.0", "バージョン 1.1.0"),
 ]
 
