@@ -73,6 +73,35 @@ class Browser:
         self.call(method, **params)
         self.wait_for("document.documentElement?.dataset.ready === 'true'", seconds=30)
 
+    def open(self, url, script=""):
+        """Loads the page at url, with script run before the page's own, and
+        waits until it has its keypad."""
+        if script:
+            self.call("Page.addScriptToEvaluateOnNewDocument", source=script)
+        self.load("Page.navigate", url=url)
+
+    def screen(self, width, height, scale, finger, safe=0):
+        """The viewport's size and pixel ratio, a finger or a mouse, and the
+        safe area's margin on every side."""
+        self.call("Emulation.setTouchEmulationEnabled", enabled=finger, maxTouchPoints=2)
+        self.call("Emulation.setSafeAreaInsetsOverride", insets=dict.fromkeys(("top", "left", "bottom", "right"), safe))
+        self.call("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=scale,
+                  mobile=finger)
+
+    def click(self, x, y, button="left"):
+        """A click at (x, y); the ids to wait for."""
+        return [self.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button=button, clickCount=1)
+                for kind in ("mousePressed", "mouseReleased")]
+
+    def touch(self, kind, *points):
+        """Touches at the points, as one event of kind; its id."""
+        return self.send("Input.dispatchTouchEvent", type=kind, touchPoints=[
+            {"x": x, "y": y, "id": number} for number, (x, y) in enumerate(points)])
+
+    def tap(self, x, y):
+        """A finger down and up at (x, y); the ids to wait for."""
+        return [self.touch("touchStart", (x, y)), self.touch("touchEnd")]
+
     def close(self):
         self.socket.close()
         self.process.terminate()
