@@ -136,6 +136,9 @@
     navigator.keyboard.getLayoutMap().then((map) => { layout = map; }, () => {});
   }
 
+  // What the engine made of a key (engine_module.cpp): nothing, a key of the
+  // key table, a command of the window, paste or the menu bar.
+  const KEY = { ignored: 0, keyTable: 1, command: 2, paste: 3, menuBar: 4 };
   // A key the engine may take: a character, or a key the key table names.
   const mayBeTaken = (key) => (key.length === 1 && key !== ' ') || words.namedKeys.includes(key);
 
@@ -239,9 +242,6 @@
     speech.follow(engine);
   }
 
-  // What the engine made of a key (engine_module.cpp): nothing, a key of the
-  // key table, a command of the window, paste or the menu bar.
-  const KEY = { ignored: 0, keyTable: 1, command: 2, paste: 3, menuBar: 4 };
   function pressKey(key, keypad, mask) {
     let outcome = KEY.ignored;
     follow(() => { outcome = engine.key(key, keypad, mask, performance.now()); });
