@@ -37,8 +37,8 @@ SKIP = 77
 # Buttons are CommandN, displays LabelN, the menus of the bar "menu N".
 WORDS = [
     ("Command1", "name", "equals", "イコール"),
-    ("Command1", "description", "Evaluates the whole expression and shows the answer.",
-     "式全体を計算して、答えを表示します。"),
+    ("Command1", "description", "Evaluates the whole expression and shows the answer. Key: =",
+     "式全体を計算して、答えを表示します。 キー：="),
     ("Command2", "name", "clear all", "オールクリア"),
     ("Command14", "name", "plus", "プラス"),
     ("Command16", "name", "times", "かける"),
@@ -258,7 +258,7 @@ def command_steps(tabs, answer, japanese_answer):
     """The window's commands, as steps: = with the focus moved on to the sine
     key, which Enter would press; the expression said on request; a paste
     heard as one line, and a refused one saying why."""
-    return [("key", "Escape", "cleared", "クリア"), ("key", " ".join(["Tab"] * tabs), (), ()),
+    return [("key", "Escape", "cleared", "クリア"), ("key", " ".join(["Tab"] * tabs), "sine", "サイン"),
             ("type", "s30", (), ()), ("key", "equal", answer, japanese_answer),
             ("key", "F2", "Expression: Sin30. Answer: 0.5.", "式：Sin30"),
             ("key", "Escape", "cleared", "クリア"), ("clip", "163+195.72", (), ()),
@@ -281,7 +281,7 @@ ORCA_STEPS = [
     ("type", "+", "plus", "プラス"),
     ("key", "Return", "The expression is incomplete.", "式が不完全です"),
     # Where am I: the message as it is, not as an answer.
-    ("key", "KP_Enter", "answer. The expression is incomplete.", "表示します。 式が不完全です"),
+    ("key", "KP_Enter", "Key: = The expression is incomplete.", "キー：= 式が不完全です"),
     ("type", "7/8-9*2", ("divided by", "minus", "times"), ("わる", "マイナス", "かける")),
     # Typed with no delay at all, then evaluated: the answer is never lost.
     ("fast", "12+34*56-78+90*12-37+45*6-8+9", "3152", "3152"),

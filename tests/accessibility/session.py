@@ -115,7 +115,8 @@ class SpeechLog:
 
     def spoken(self):
         with self.lock:
-            return re.findall(r"SPEECH OUTPUT: '([^']*)'", self.text)
+            # A line each; what is said may hold an apostrophe itself.
+            return re.findall(r"SPEECH OUTPUT: '(.*)'\r?$", self.text, re.M)
 
     def wait_for_speech(self, predicate, timeout):
         return bool(poll(lambda: any(map(predicate, self.spoken())), timeout))
