@@ -11,7 +11,7 @@ struct CommandPhrases {
     const char* pasted = QT_TRANSLATE_NOOP("Orvane", "pasted %1");
     const char* noText = QT_TRANSLATE_NOOP("Orvane", "nothing pasted: the clipboard holds no text");
     const char* tooLong = QT_TRANSLATE_NOOP("Orvane", "nothing pasted: the text is too long");
-    const char* noKey = QT_TRANSLATE_NOOP("Orvane", "nothing pasted: '%1' has no key");
+    const char* noKey = QT_TRANSLATE_NOOP("Orvane", "nothing pasted: “%1” has no key");
     const char* refused = QT_TRANSLATE_NOOP("Orvane", "nothing pasted: %1 is refused there");
     const char* expression = QT_TRANSLATE_NOOP("Orvane", "Expression: %1. %2");
     // Ends each key's description, naming its keyboard key.

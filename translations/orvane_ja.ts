@@ -508,7 +508,7 @@
         <translation>貼り付けなし：文字が長すぎます</translation>
     </message>
     <message>
-        <source>nothing pasted: '%1' has no key</source>
+        <source>nothing pasted: “%1” has no key</source>
         <translation>貼り付けなし：「%1」のキーはありません</translation>
     </message>
     <message>

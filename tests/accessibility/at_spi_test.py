@@ -264,7 +264,7 @@ def command_steps(tabs, answer, japanese_answer):
             ("key", "Escape", "cleared", "クリア"), ("clip", "163+195.72", (), ()),
             ("key", "ctrl+v", "pasted 163 plus 195.72", "163 プラス 195.72 を貼り付け"),
             ("clip", "172 apples", (), ()),
-            ("key", "ctrl+v", "nothing pasted: 'a' has no key", "「a」のキーはありません")]
+            ("key", "ctrl+v", "nothing pasted: “a” has no key", "「a」のキーはありません")]
 
 
 # What Orca must say after each step (see act), in an English and a Japanese

@@ -115,8 +115,7 @@ class SpeechLog:
 
     def spoken(self):
         with self.lock:
-            # A line each; what is said may hold an apostrophe itself.
-            return re.findall(r"SPEECH OUTPUT: '(.*)'\r?$", self.text, re.M)
+            return re.findall(r"SPEECH OUTPUT: '([^']*)'", self.text)
 
     def wait_for_speech(self, predicate, timeout):
         return bool(poll(lambda: any(map(predicate, self.spoken())), timeout))

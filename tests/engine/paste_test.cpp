@@ -188,7 +188,7 @@ TEST_P(PasteIsSaid, OnceAsAWholeOrWhyNot) {
     const SaidRow& row = GetParam();
     const std::map<std::string, std::u16string> japanese = {
         {"pasted %1", u"%1 を貼り付け"},
-        {"nothing pasted: '%1' has no key", u"貼り付けなし：「%1」のキーはありません"},
+        {"nothing pasted: “%1” has no key", u"貼り付けなし：「%1」のキーはありません"},
         {"plus", u"プラス"}};
     class Speaking : public Keypad {
     public:
@@ -217,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
         SaidRow{"typed", "", "163+195.72", false, "pasted 163 plus 195.72"},
         SaidRow{"after_what_was_there", "2*", "(1+2)", false,
                 "pasted open parenthesis 1 plus 2 close parenthesis"},
-        SaidRow{"no_key", "1", "172 apples", false, "nothing pasted: 'a' has no key"},
+        SaidRow{"no_key", "1", "172 apples", false, "nothing pasted: “a” has no key"},
         SaidRow{"refused", "1+", "2)", false, "nothing pasted: close parenthesis is refused there"},
         SaidRow{"nothing", "1", " ", false, "nothing pasted: the clipboard holds no text"},
         SaidRow{"japanese", "", "1+2", true, "1 プラス 2 を貼り付け"},
