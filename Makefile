@@ -94,9 +94,14 @@ EMSCRIPTEN_ENV := EM_CACHE=$(CURDIR)/$(WASM_DIR)/em-cache EM_FROZEN_CACHE= NODE_
 # MPFR and GMP for wasm32 are built once into $(WASM_DIR)/deps.
 web: deps web-deps
 	$(EMSCRIPTEN_ENV) web/build/build_mpfr.sh $(WASM_DIR)/deps
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WASM_DIR)/plain -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+	    -DORVANE_WITH_WINDOW=OFF -DBUILD_TESTING=OFF -DORVANE_PLAIN_JS=ON \
+	    -DORVANE_MPFR_PREFIX=$(CURDIR)/$(WASM_DIR)/deps/prefix
+	$(EMSCRIPTEN_ENV) cmake --build $(WASM_DIR)/plain -j $(JOBS) --target orvane_module
 	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WASM_DIR) -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
 	    -DORVANE_WITH_WINDOW=OFF -DBUILD_TESTING=OFF -DORVANE_PAGE_DIR=$(CURDIR)/$(WEB_DIR) \
-	    -DORVANE_MPFR_PREFIX=$(CURDIR)/$(WASM_DIR)/deps/prefix
+	    -DORVANE_MPFR_PREFIX=$(CURDIR)/$(WASM_DIR)/deps/prefix \
+	    -DORVANE_PLAIN_MODULE=$(CURDIR)/$(WASM_DIR)/plain/web/module/orvane_plain.js
 	$(EMSCRIPTEN_ENV) cmake --build $(WASM_DIR) -j $(JOBS)
 
 # Serves the page on this machine only; Ctrl+C stops it.

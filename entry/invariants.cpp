@@ -1,7 +1,9 @@
 #include "entry/invariants.h"
 
 #include <algorithm>
-#include <sstream>
+#include <cmath>
+#include <concepts>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -35,14 +37,17 @@ bool IsOperatorToken(const Text& token) {
     return false;
 }
 
-// Characters the name of function token "Kn" takes in the expression.
-int FunctionNameLength(const Text& token) {
-    static const int kLengths[] = {3, 3, 3, 6, 6, 6, 5, 3, 5};
+// The name function token "Kn" shows in the expression; empty for any other token.
+Text FunctionName(const Text& token) {
+    static const Text kNames[] = {u"Sin",    u"Cos",   u"Tan", u"Arcsin", u"Arccos",
+                                  u"Arctan", u"Cosec", u"Sec", u"Cotan"};
     if (token.size() == 2 && token[0] == u'K' && token[1] >= u'1' && token[1] <= u'9') {
-        return kLengths[token[1] - u'1'];
+        return kNames[token[1] - u'1'];
     }
-    return 0;
+    return {};
 }
+
+int FunctionNameLength(const Text& token) { return static_cast<int>(FunctionName(token).size()); }
 
 bool EndsWith(const Text& text, const Text& tail) {
     return text.size() >= tail.size() &&
@@ -82,17 +87,27 @@ public:
         CheckSlotIndexes();
         CheckNumberBeingTyped();
         CheckLengthRecords();
+        CheckExpressionText();
         CheckDisplays();
         return failure_;
     }
 
 private:
+    // Written without streams, which would weigh more than the engine in the
+    // page, where a kept record is checked with this too.
+    static std::string Piece(const std::string& text) { return text; }
+    static std::string Piece(const char* text) { return text; }
+    template <std::integral Number>
+    static std::string Piece(Number number) {
+        return std::to_string(number);
+    }
+
     template <typename... Parts>
     void Fail(const Parts&... parts) {
         if (!failure_.empty()) return;
-        std::ostringstream out;
-        (out << ... << parts);
-        failure_ = out.str();
+        std::string out;
+        ((out += Piece(parts)), ...);
+        failure_ = out;
     }
 
     void CheckCounters() {
@@ -232,6 +247,51 @@ private:
         if (s_.exprText.empty() && (s_.slotIndex != 0 || !s_.curNumber.empty())) {
             Fail("the expression text is empty but tokens remain");
         }
+    }
+
+    // The expression text is what the keys typed for the tokens, read with
+    // its parentheses left out (they stand for parenthesis tokens or for the
+    // bracketing of a unary minus, which the other checks cover): the tokens
+    // in order, then the number being typed.
+    void CheckExpressionText() {
+        Text text;
+        for (char16_t c : s_.exprText) {
+            if (c != u'(' && c != u')') text += c;
+        }
+        std::size_t at = 0;
+        const auto take = [&](const Text& part) {
+            if (text.compare(at, part.size(), part) != 0) return false;
+            at += part.size();
+            return true;
+        };
+        for (int i = 1; i <= s_.slotIndex && failure_.empty(); ++i) {
+            const Text& operand = s_.operands.at_or_empty(i);
+            const Text& op = s_.operators.at_or_empty(i);
+            if (!operand.empty() && !TakeNumber(take, operand, s_.constMarks.at_or_empty(i - 1))) {
+                Fail("the expression '", ToUtf8(s_.exprText), "' does not show slot ", i);
+            } else if (!op.empty() && !take(FunctionNameLength(op) ? FunctionName(op) : op)) {
+                Fail("the expression '", ToUtf8(s_.exprText), "' does not show slot ", i);
+            }
+        }
+        if (!failure_.empty()) return;
+        if (!s_.curNumber.empty() && !TakeNumber(take, s_.curNumber, MarkAtSlotIndex())) {
+            Fail("the expression '", ToUtf8(s_.exprText), "' does not show the number being typed");
+        } else if (at != text.size()) {
+            Fail("the expression '", ToUtf8(s_.exprText), "' shows more than its tokens");
+        }
+    }
+
+    // A number as typed, or a constant as its mark says it was recalled:
+    // pi, or a memory, whose value may have changed since; a negated one
+    // shows its minus.
+    template <typename Take>
+    static bool TakeNumber(const Take& take, const Text& number, Integer mark) {
+        if (mark == 0) return take(number);
+        const bool negated = mark >= 4;
+        if (negated && !take(u"-")) return false;
+        static const Text kPi = NumberToText(std::atan(1.0) * 4);
+        if (take(u"π")) return number == (negated ? u"-" + kPi : kPi);
+        return take(u"M1") || take(u"M2");
     }
 
     void CheckDisplays() {

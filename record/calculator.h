@@ -179,6 +179,10 @@ private:
     // construction, so the invariant checker compares them after every event,
     // and tests corrupt them to see that it notices.
     friend std::string FindInvariantViolation(const Calculator& calculator);
+    // A saved record is written from the record and the displays, and read
+    // back into them only once the checker has passed it.
+    friend std::string SaveRecord(const Calculator& calculator);
+    friend bool RestoreRecord(Calculator& calculator, std::string_view text);
     friend struct SlotIndexCorruption;
 };
 

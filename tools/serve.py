@@ -38,7 +38,12 @@ class PageHandler(http.server.SimpleHTTPRequestHandler):
             return self.gzip_type
         return super().guess_type(path)
 
+    # Headers a host adds to every answer (such as its own Content-Security-Policy).
+    host_headers = {}
+
     def end_headers(self):
+        for name, value in self.host_headers.items():
+            self.send_header(name, value)
         if hasattr(self, "cache_control"):
             self.send_header("Cache-Control", self.cache_control)
             self.send_header("Vary", "Accept-Encoding")
@@ -50,8 +55,8 @@ class PageHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-def make_server(directory, port=0):
-    handler = functools.partial(PageHandler, directory=directory)
+def make_server(directory, port=0, host_headers=None):
+    handler = functools.partial(type("Host", (PageHandler,), {"host_headers": host_headers or {}}), directory=directory)
     return http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
 
 

@@ -26,6 +26,7 @@ import threading
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools"))
+import bidi  # noqa: E402
 from cdp import Browser  # noqa: E402
 from serve import make_server  # noqa: E402
 
@@ -69,10 +70,99 @@ TOUCH_FAULTS = f"""(() => {{
   if (text.getBoundingClientRect().right > label.getBoundingClientRect().right) faults.push('end of expression hidden');
   return faults; }})()"""
 # Two fingers landing at once as Firefox hands them on: each key's event lists both touches.
-TOGETHER = """((keys) => { const touches = keys.map((key, i) => new Touch({ identifier: 90 + i, target: key }));
+TOGETHER = """((keys) => { const touches = keys.map((key, i) => { const r = key.getBoundingClientRect();
+  return new Touch({ identifier: 90 + i, target: key, clientX: r.x + r.width / 2, clientY: r.y + r.height / 2 }); });
   for (const type of ['touchstart', 'touchend']) for (const key of keys) key.dispatchEvent(new TouchEvent(type,
     {bubbles: true, cancelable: true, changedTouches: touches, touches: type === 'touchend' ? [] : touches}));
   return document.getElementById('Label1').textContent; })([5, 6].map(n => document.getElementById('Command' + n)))"""
+
+# Where each element matching a selector is hit: its centre.
+CENTRES = ("Object.fromEntries([...document.querySelectorAll('{selector}')].map(b => {{"
+           " const r = b.getBoundingClientRect(); return [b.id, [r.x + r.width / 2, r.y + r.height / 2]]; }}))")
+# Fingers, as the points down at each moment, {finger: (button, dx, dy)} from
+# the button's centre in CSS pixels, and what the expression then reads: None
+# where every display must stay as it was. From a cleared expression.
+TOUCH_ROWS = [
+    ("a pinch over the keypad", [{0: (36, 0, 0), 1: (12, 0, 0)}] +
+     [{0: (36, -6 * i, -6 * i), 1: (12, 6 * i, 6 * i)} for i in range(1, 6)] + [{}], None),
+    ("a pan from a key", [{0: (6, 0, 0)}] + [{0: (6, 0, -8 * i)} for i in range(1, 8)] + [{}], None),
+    ("a swipe across 7, 4, 1 and 0", [{0: (n, 0, 0)} for n in (10, 7, 4, 3)] + [{}], None),
+    ("a palm", [{finger: (n, 0, 0) for finger, n in enumerate((10, 11, 12, 7, 8))}, {}], None),
+    # Down and not sideways: Chromium takes a sideways drag for going back in history.
+    ("a finger sliding off its key", [{0: (11, 0, 0)}, {0: (8, 0, 0)}, {}], None),
+    ("a tap", [{0: (10, 0, 0)}, {}], "7"),
+    ("a finger wandering within the slop", [{0: (10, 0, 0)}, {0: (10, 4, 5)}, {}], "7"),
+    ("two taps overlapping, lifted in turn", [{0: (5, 0, 0)}, {0: (5, 0, 0), 1: (6, 0, 0)}, {0: (5, 0, 0)}, {}], "32"),
+    ("taps beside a finger held down", [{0: (4, 0, 0)}, {0: (4, 0, 0), 1: (5, 0, 0)}, {0: (4, 0, 0)},
+                                        {0: (4, 0, 0), 1: (6, 0, 0)}, {0: (4, 0, 0)}, {}], "231"),
+    ("two fingers on one key", [{0: (7, 0, 0)}, {0: (7, 0, 0), 1: (7, 6, 6)}, {0: (7, 0, 0)}, {}], "4"),
+]
+
+
+def chromium_touches(browser, frames):
+    """Puts the frames' fingers down, moves and lifts them, as DevTools
+    takes them: a start or move lists the points down, an end those lifted."""
+    down = {}
+    for frame in frames:
+        lifted = {finger: point for finger, point in down.items() if finger not in frame}
+        kind = "touchEnd" if lifted else "touchStart" if set(frame) - set(down) else "touchMove"
+        browser.call("Input.dispatchTouchEvent", type=kind, touchPoints=[
+            {"x": x, "y": y, "id": finger} for finger, (x, y) in (lifted or frame).items()])
+        down = frame
+    # A pinch may have zoomed in; the next row finds the keys where they were.
+    browser.call("Emulation.resetPageScaleFactor")
+
+
+def firefox_touches(browser, frames):
+    """The frames as WebDriver BiDi's actions: a touch source for each
+    finger, and two ticks a frame, a move, then a finger put down or lifted."""
+    sources, down = {finger: [] for frame in frames for finger in frame}, {}
+    for frame in frames:
+        for finger, actions in sources.items():
+            x, y = frame.get(finger, down.get(finger, (0, 0)))
+            actions.append({"type": "pointerMove", "x": round(x), "y": round(y)} if finger in frame else {"type": "pause"})
+            actions.append({"type": "pointerDown", "button": 0} if finger in frame and finger not in down else
+                           {"type": "pointerUp", "button": 0} if finger in down and finger not in frame else
+                           {"type": "pause"})
+        down = frame
+    browser.call("input.performActions", context=browser.context, actions=[
+        {"type": "pointer", "id": f"finger{finger}", "parameters": {"pointerType": "touch"}, "actions": actions}
+        for finger, actions in sources.items()])
+
+
+def touch_rows(browser, centres, touch):
+    """Each of TOUCH_ROWS, by the browser's own way of touching (touch)."""
+    faults = []
+    for name, frames, typed in TOUCH_ROWS:
+        browser.evaluate("document.getElementById('Command2').click()")
+        before = browser.evaluate(READ_STATE)
+        touch(browser, [{finger: (centres[f"Command{n}"][0] + dx, centres[f"Command{n}"][1] + dy)
+                         for finger, (n, dx, dy) in frame.items()} for frame in frames])
+        # A pull that the browser took for a reload brings the same work back.
+        try:
+            browser.wait_for("document.documentElement?.dataset.ready === 'true' && new Promise(done =>"
+                             " requestAnimationFrame(() => requestAnimationFrame(() => done(true))))")
+        except TimeoutError:
+            return faults + [f"{name}: the page at {browser.evaluate('location.href')} never became ready again"]
+        after = browser.evaluate(READ_STATE)
+        if after != before if typed is None else after.split("\t")[0] != typed:
+            faults.append(f"{name}: {before!r} became {after!r}")
+    return faults
+
+
+def firefox_touch_rows(url):
+    """TOUCH_ROWS in Firefox ESR with touch events, over WebDriver BiDi."""
+    browser = bidi.Browser(touch=True)
+    try:
+        browser.open(url)
+        browser.screen(390, 844, 3, True)
+        browser.evaluate("new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done)))")
+        centres = browser.evaluate(CENTRES.format(selector="#keypad .key"))
+        return [f"in Firefox: {fault}" for fault in touch_rows(browser, centres, firefox_touches)] + \
+            [f"in Firefox, page error: {error}" for error in browser.errors()]
+    finally:
+        browser.close()
+
 
 # Typed keys: what KeyboardEvent.key reports, DOM code, key-table row the
 # desktop takes them for, on the keypad or not, DevTools modifiers; as sent.
@@ -222,11 +312,13 @@ def function_events(rng, count):
 
 def touch_events(rng, count):
     """Random taps, with now and then two fingers on two keys, the second
-    going down while the first is still held; then a long expression."""
+    going down while the first is still held, both lifting together; then a
+    long expression."""
     for event in random_events(rng, count):
         if "button" in event and rng.random() < 0.05:
             yield {"button": event["button"], "finger": "held"}
-            event = {"button": rng.choice(USABLE_BUTTONS), "finger": "second"}
+            # on another key: a second finger on a held key presses nothing
+            event = {"button": rng.choice([n for n in USABLE_BUTTONS if n != event["button"]]), "finger": "second"}
         yield event
     yield from [{"button": 2}] + [{"button": n} for n in (4, 14) * 30]
 
@@ -251,9 +343,7 @@ class Page:
             self.measure()
 
     def measure_keys(self, selector="button[id], .display"):
-        self.centres.update(self.browser.evaluate(
-            f"Object.fromEntries([...document.querySelectorAll('{selector}')].map(b => {{"
-            " const r = b.getBoundingClientRect(); return [b.id, [r.x + r.width / 2, r.y + r.height / 2]]; }))"))
+        self.centres.update(self.browser.evaluate(CENTRES.format(selector=selector)))
 
     def measure(self):
         """Where each key and copy command is hit, as the page is laid out now."""
@@ -318,7 +408,9 @@ def compare(page, events, expected, where):
     if page.read() != expected[0]:
         return [f"{where}after start-up: page {page.read()!r}, desktop {expected[0]!r}"]
     for index, event in enumerate(events):
-        if (shown := page.run(event)) != expected[index + 1]:
+        shown = page.run(event)
+        # A finger held down has pressed nothing yet: its key acts as it lifts, with the next finger.
+        if shown != expected[index + 1] and event.get("finger") != "held":
             recent = ", ".join(map(replay_line, events[max(0, index - 12):index + 1]))
             return [f"{where}event {index} ({recent}): page {shown!r}, desktop {expected[index + 1]!r}"]
     return []
@@ -388,7 +480,7 @@ def tap_screens(page, history, rng, replay):
     """Fingers on touch screens, each turned the other way and back in the
     middle of an expression; the events run before are `history`."""
     browser, faults = page.browser, []
-    browser.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=2)
+    browser.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
     browser.call("Emulation.setSafeAreaInsetsOverride", insets=dict.fromkeys(("top", "left", "bottom", "right"), SAFE))
     page.fingers = True
     page.measure()
@@ -410,7 +502,8 @@ def tap_screens(page, history, rng, replay):
                 return faults + mismatch
             if turn == 0:
                 faults += [f"at {width} x {height}: {fault}" for fault in browser.evaluate(TOUCH_FAULTS)]
-    return faults
+    page.measure()
+    return faults + touch_rows(browser, page.centres, chromium_touches)
 
 
 def page_errors(browser, allow_network=False):
@@ -529,6 +622,66 @@ def input_from_first_paint(url, rounds):
     return shown
 
 
+# 2 + 3 =, the answer stored in memory 1, then × 4: what a reload must bring back.
+KEPT_WORK = [5, 14, 6, 1, 25, 16, 7]
+# Records the engine must refuse, put in the tab's storage before the page
+# reads it: cut short, from another release, and garbage.
+DAMAGED = {"cut short": "kept.slice(0, -9)", "from another release": "kept.replace(/ [^ \\n]+\\n/, ' 0.9.0\\n')",
+           "garbage": "'{\"expr\":\"2+3\"}'"}
+
+
+def tab_keeps_work(url, replay):
+    """A reload brings back the displays and the focused key in the tab; a
+    new tab starts fresh; a damaged record gives a fresh start, silently."""
+    faults = []
+    with chromium("Runtime", "Log", "Page") as browser:
+        page = Page(browser, url)
+        keep = lambda: page.finish(sum((page.click(f"Command{n}") for n in KEPT_WORK), []))
+        keep()
+        expected = desktop_states(replay, [{"button": n} for n in KEPT_WORK])[-1]
+        browser.load("Page.reload")
+        if (shown := page.read(), browser.evaluate("document.activeElement.id")) != (expected, "Command7"):
+            faults.append(f"after a reload: {shown}, where the desktop shows {expected!r} and Command7 had the focus")
+        tab = browser.new_tab(url)
+        tab.wait_for("document.documentElement?.dataset.ready === 'true'")
+        if (shown := tab.evaluate(READ_STATE)) != "\t".join(["式", "＝", "Memory 1", "Memory 2", ""]):
+            faults.append(f"a new tab shows {shown!r}")
+        tab.send("Page.close")
+        tab.socket.close()
+        browser.call("Page.bringToFront")
+        for name, damage in DAMAGED.items():
+            keep()
+            script = browser.call("Page.addScriptToEvaluateOnNewDocument", source=(
+                f"{{ const kept = sessionStorage.getItem('orvane.record') || '';"
+                f" sessionStorage.setItem('orvane.record', {damage}); }}"))["identifier"]
+            browser.load("Page.reload")
+            browser.call("Page.removeScriptToEvaluateOnNewDocument", identifier=script)
+            if (shown := page.read().split("\t")[:4]) != ["式", "＝", "Memory 1", "Memory 2"]:
+                faults.append(f"a record {name} brought back {shown}")
+        faults += [f"page error with a damaged record: {e}" for e in page_errors(browser)]
+    return faults
+
+
+def strict_host(page_dir, rounds, policy):
+    """Served with a host's policy that allows nothing inline: 2 + 3 = gives 5,
+    and input from the first paint is kept."""
+    server = make_server(str(page_dir), host_headers={"Content-Security-Policy": policy})
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    url = f"http://127.0.0.1:{server.server_address[1]}/"
+    try:
+        with chromium("Runtime", "Log", "Page") as browser:
+            page = Page(browser, url)
+            page.finish(sum((page.click(f"Command{n}") for n in (5, 14, 6, 1)), []))
+            faults = [] if (shown := page.read().split("\t")[1]) == "5" else [f"2 + 3 = shows {shown!r}"]
+            faults += [f"page error: {e}" for e in page_errors(browser)]
+        shown = input_from_first_paint(url, rounds)
+    finally:
+        server.shutdown()
+        server.server_close()
+    return faults + [f"{way} from the first paint: {count} of {rounds} rounds show {state}"
+                     for (way, state), count in shown.items() if state != ("92+34*2", "160")]
+
+
 def release_arrives_whole(page):
     """A returning user's browser holds week-old files that a plain static
     server sent without a cache policy; a release then changes the page's
@@ -577,7 +730,9 @@ def main():
     events = list(seed_events(args.seeds)) + list(formula_events()) + list(function_events(rng, 300)) + \
         list(random_events(rng, args.random))
     expected = desktop_states(args.replay, events)
-    weight = sum(len(gzip.compress(f.read_bytes(), 9)) for f in args.page.iterdir() if f.suffix != ".gz")
+    # What a visitor fetches: the module as plain JavaScript only where a host refuses WebAssembly.
+    weight = sum(len(gzip.compress(f.read_bytes(), 9)) for f in args.page.iterdir()
+                 if f.suffix != ".gz" and f.name != "orvane_plain.js")
     failures = [f"the page weighs {weight} bytes gzipped"] if weight > 300 * 1024 else []
     with serving(args.page) as (server, url), chromium("Runtime", "Log", "Page", flags=["--lang=en-US"]) as browser:
         page = Page(browser, url)
@@ -586,7 +741,8 @@ def main():
 
         failures += focus_kept(page) + about_keeps_keys(page)
         # The window's commands and pastes, then 2,000 pastes of what was typed
-        # and copied, on the page loaded afresh.
+        # and copied, on the page loaded afresh, as in a new tab.
+        browser.call("Page.addScriptToEvaluateOnNewDocument", source="sessionStorage.clear()")
         commands = Page(browser, url)
         failures += compare(commands, COMMANDS, desktop_states(args.replay, COMMANDS), "commands differ at ")
         failures += paste_round_trip(commands, args.replay, args.seeds, rng)
@@ -613,6 +769,8 @@ def main():
         server.shutdown()
         server.server_close()
         browser.call("Emulation.setDeviceMetricsOverride", width=320, height=480, deviceScaleFactor=1, mobile=True)
+        # Each load starts afresh, as a new tab does: a reload would bring back the tab's work.
+        browser.call("Page.addScriptToEvaluateOnNewDocument", source="sessionStorage.clear()")
         offline = [{"button": n} for n in (5, 14, 6, 16, 7, 1, 24)] + [{"menu": "mnuSikicopy"}]
         for address in ("", "index.html", "?from=home"):  # the folder, its page, a bookmark's query
             browser.load("Page.navigate", url=url + address)
@@ -631,6 +789,10 @@ def main():
         failures += [f"{way} from the first paint: {count} of {args.early_rounds} rounds show {state}"
                      for (way, state), count in shown.items() if state != ("92+34*2", "160")]
         failures += spoken_lines(url, args.replay, "en-US") + spoken_lines(url, args.replay, "ja")
+        failures += tab_keeps_work(url, args.replay)
+        failures += firefox_touch_rows(url)
+    policy = "default-src 'self'"
+    failures += [f"under {policy}: {e}" for e in strict_host(args.page, max(1, args.early_rounds // 5), policy)]
     failures += release_arrives_whole(args.page)
 
     for failure in failures:

@@ -21,7 +21,7 @@ class Browser:
             ["chromium", *CHROMIUM_FLAGS, f"--user-data-dir={self.profile}", "--remote-debugging-port=0",
              *flags, "about:blank"],
             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
-        port = self._devtools_port()
+        self.port = port = self._devtools_port()
         targets = json.load(urllib.request.urlopen(f"http://127.0.0.1:{port}/json/list"))
         page = next(t for t in targets if t["type"] == "page")
         self.socket = websocket.create_connection(page["webSocketDebuggerUrl"], timeout=60)
@@ -73,6 +73,15 @@ class Browser:
         self.call(method, **params)
         self.wait_for("document.documentElement?.dataset.ready === 'true'", seconds=30)
 
+    def new_tab(self, url):
+        """A new tab of this browser at url, driven as the first is; closed with the browser."""
+        request = urllib.request.Request(f"http://127.0.0.1:{self.port}/json/new?{url}", method="PUT")
+        tab = object.__new__(Browser)
+        tab.socket = websocket.create_connection(json.load(urllib.request.urlopen(request))["webSocketDebuggerUrl"],
+                                                 timeout=60)
+        tab.next_id, tab.events = 0, []
+        return tab
+
     def open(self, url, script=""):
         """Loads the page at url, with script run before the page's own, and
         waits until it has its keypad."""
@@ -83,7 +92,7 @@ class Browser:
     def screen(self, width, height, scale, finger, safe=0):
         """The viewport's size and pixel ratio, a finger or a mouse, and the
         safe area's margin on every side."""
-        self.call("Emulation.setTouchEmulationEnabled", enabled=finger, maxTouchPoints=2)
+        self.call("Emulation.setTouchEmulationEnabled", enabled=finger, maxTouchPoints=5)  # a palm's five
         self.call("Emulation.setSafeAreaInsetsOverride", insets=dict.fromkeys(("top", "left", "bottom", "right"), safe))
         self.call("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=scale,
                   mobile=finger)

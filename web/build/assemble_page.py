@@ -4,7 +4,6 @@ read from the desktop's translations, the icons rendered from the program's
 vector icon, the manifest, and the service worker with the list of files it
 keeps for offline use. The output folder holds the page and nothing else."""
 import argparse
-import base64
 import gzip
 import hashlib
 import json
@@ -26,6 +25,9 @@ MASKABLE_PICTURE = 0.56
 # The worker keeps the page under its address, "./"; a second copy would
 # only be fetched twice.
 NOT_KEPT = ("index.html",)
+# The module as plain JavaScript is fetched only where a host's policy
+# refuses WebAssembly; every other visitor would keep it for nothing.
+LOADED_APART = ("orvane_plain.js",)
 
 
 def translations(ts_path):
@@ -203,16 +205,18 @@ def main():
     for option in ("out", "sources", "module", "translations", "icon", "rsvg", "version", "tables", "keypad"):
         parser.add_argument("--" + option, required=True)
     parser.add_argument("--touch-layouts", required=True, nargs="+", type=pathlib.Path)
+    parser.add_argument("--plain-module", required=True, type=pathlib.Path)
     args = parser.parse_args()
     out, sources, module = pathlib.Path(args.out), pathlib.Path(args.sources), pathlib.Path(args.module)
 
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
-    for name in ("page.js", "page_speech.js", "touch.js"):
+    for name in ("early_input.js", "page.js", "page_speech.js", "touch.js", "taps.js", "tab_session.js"):
         shutil.copy(sources / name, out / name)
     for name in ("orvane.js", "orvane.wasm"):
         shutil.copy(module / name, out / name)
+    shutil.copy(args.plain_module, out / "orvane_plain.js")
     page = (sources / "index.html").read_text(encoding="utf-8").replace("@VERSION@", args.version)
     tables = json.loads(pathlib.Path(args.tables).read_text(encoding="utf-8"))
     keys, rules = keypad(tables, drawn_keypad(pathlib.Path(args.keypad).read_text(encoding="utf-8")))
@@ -220,14 +224,14 @@ def main():
     for number, caption in enumerate(tables["captions"], 1):
         page = re.sub(f'(<div id="Label{number}"[^>]*><span[^>]*>)[^<]*(</span>)',
                       lambda tags: tags[1] + escape(caption) + tags[2], page)
-    # The style sheets and the script that keeps early input are in the page,
-    # saving the first paint a request, under a policy that names them by
-    # their hashes.
-    inline = {"EARLY_INPUT": re.sub(r"(?m)^ *//.*\n", "", (sources / "early_input.js").read_text(encoding="utf-8")),
-              "STYLE": (sources / "page.css").read_text(encoding="utf-8") +
-              "\n/* Where the displays and keys are, from the tables. */\n" +
-              "\n".join(rules) + "\n",
-              "TOUCH_STYLE": touch_css((sources / "touch.css").read_text(encoding="utf-8"), args.touch_layouts)}
+    # The style sheets are files of their own, as is the script that keeps
+    # early input, so that a host whose policy allows nothing inline still
+    # takes them; the page links them from its head, before its first paint.
+    (out / "page.css").write_text((sources / "page.css").read_text(encoding="utf-8") +
+                                  "\n/* Where the displays and keys are, from the tables. */\n" +
+                                  "\n".join(rules) + "\n", encoding="utf-8")
+    (out / "touch.css").write_text(touch_css((sources / "touch.css").read_text(encoding="utf-8"), args.touch_layouts),
+                                   encoding="utf-8")
     page = page.replace("<!--@KEYPAD@-->", keys).replace("<!--@MENUS@-->", menus(tables))
     # The About box shows what its Load would set, from the table the desktop shows it from.
     for name, text in tables["about"].items():
@@ -239,9 +243,6 @@ def main():
         page, found = re.subn(f'id="{name}"', lambda tag: f'{tag[0]} data-speech="{escape(speech)}"', page)
         if found != 1:
             raise SystemExit(f"index.html: {found} elements with id {name}")
-    for name, text in inline.items():
-        digest = base64.b64encode(hashlib.sha256(text.encode()).digest()).decode()
-        page = page.replace(f"@{name}_HASH@", "sha256-" + digest).replace(f"@{name}@", text)
     (out / "index.html").write_text(page, encoding="utf-8")
     texts = json.dumps({"ja": translations(args.translations)}, ensure_ascii=False,
                        separators=(",", ":"), sort_keys=True)
@@ -264,7 +265,7 @@ def main():
                                 encoding="utf-8")
     worker = (sources / "service_worker.js").read_text(encoding="utf-8")
     worker = worker.replace("@RELEASE@", release)
-    worker = worker.replace("@FILES@", json.dumps(["./"] + [name for name in files if name not in NOT_KEPT]))
+    worker = worker.replace("@FILES@", json.dumps(["./"] + [name for name in files if name not in NOT_KEPT + LOADED_APART]))
     (out / "service_worker.js").write_text(worker, encoding="utf-8")
     compress_beside(out)
 

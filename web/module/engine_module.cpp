@@ -10,6 +10,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "entry/saved_record.h"
 #include "entry/utf8.h"
 #include "input/calculator_input.h"
 #include "narration/about_lines.h"
@@ -190,6 +191,15 @@ const char* orvane_about_line(int part) {
 const char* orvane_button_description(int number) {
     return Reply(ButtonDescription(Voice().Words(), number));
 }
+
+// The engine's record as the tab keeps it, and one kept earlier put back:
+// 1 when it was taken, 0 when it was refused and nothing changed.
+const char* orvane_saved_record() {
+    static std::string saved;
+    saved = SaveRecord(Engine());
+    return saved.c_str();
+}
+int orvane_restore_record(const char* record) { return RestoreRecord(Engine(), record) ? 1 : 0; }
 
 // The caption of LabelN (1 to 4), UTF-8; valid until the next call in.
 const char* orvane_caption(int label) {

@@ -149,6 +149,7 @@
   // The first key has the focus from the first paint (autofocus), unless
   // one was clicked since.
   if (document.activeElement === document.body) document.getElementById('Command1').focus();
+  self.orvaneTabSession.focus();
   // What was clicked, tapped or typed before this script ran, in order.
   for (const event of self.orvaneEarlyInput ? self.orvaneEarlyInput() : []) event.target.dispatchEvent(event);
   performance.mark('orvane-usable');
@@ -170,13 +171,23 @@
         .catch(() => {});
     }
     const script = document.createElement('script');
-    script.src = 'orvane.js' + (release ? '?r=' + release : '');
+    script.src = (compilesWebAssembly() ? 'orvane.js' : 'orvane_plain.js') + (release ? '?r=' + release : '');
     script.onload = () => OrvaneModule({ printErr: () => {}, print: () => {},
                                          locateFile: (path) => path + (release ? '?r=' + release : '') })
       .then(start, cannotLoad);
     script.onerror = cannotLoad;
     document.head.append(script);
   }, 0));
+  // A host's policy may refuse to compile WebAssembly (a Content-Security-
+  // Policy without 'wasm-unsafe-eval'); the engine then comes as plain
+  // JavaScript, slower and larger but the same engine.
+  function compilesWebAssembly() {
+    try {
+      return new WebAssembly.Module(new Uint8Array([0, 97, 115, 109, 1, 0, 0, 0])) instanceof WebAssembly.Module;
+    } catch (error) {
+      return false;
+    }
+  }
   function cannotLoad() {
     tell('計算エンジンを読み込めませんでした。ページを読み込み直してください。');
   }
@@ -197,6 +208,8 @@
       caption: cwrap('orvane_caption', 'string', ['number']),
       clipboard: cwrap('orvane_clipboard', 'string', []),
       clipboardWrites: cwrap('orvane_clipboard_writes', 'number', []),
+      savedRecord: cwrap('orvane_saved_record', 'string', []),
+      restore: cwrap('orvane_restore_record', 'number', ['string']),
     };
     // The engine says what it says in the language the page speaks.
     const translate = cwrap('orvane_translate', null, ['string', 'string']);
@@ -209,6 +222,7 @@
     }
     evaluateDescription = evaluate.getAttribute('aria-description');
     ready.start();
+    self.orvaneTabSession.restore(ready);
     engine = ready;
     for (const step of waiting.splice(0)) step();
     show();

@@ -1,12 +1,6 @@
-// Keys under fingers, and faces drawn to the size of their key.
+// Faces drawn to the size of their key.
 //
-// A finger acts on a key as it goes down, so two fingers on two keys give
-// each key once, in the order they went down, and the click the browser
-// would make of the tap afterwards is refused. A touch already down never
-// presses again: Firefox hands every touch that lands at once to each key's
-// event. The key shows its pressed face while the finger stays on it.
-//
-// Touch shows no focus ring; the keyboard brings it back.
+// Touch shows no focus ring; the keyboard brings it back (taps.js).
 //
 // In the touch screen's grid a key is larger than its face and rarely of
 // the same proportions: the face is drawn again from the same outlines at
@@ -20,31 +14,6 @@
 
   const root = document.documentElement;
   if (grid.matches) root.classList.add('touched');
-  const held = new Map();  // touch identifier -> the key it went down on
-  document.addEventListener('touchstart', (event) => {
-    root.classList.add('touched');
-    for (const touch of event.changedTouches) {
-      const key = touch.target.closest && touch.target.closest('.key');
-      if (!key || key.disabled) continue;
-      event.preventDefault();
-      if (held.has(touch.identifier)) continue;
-      held.set(touch.identifier, key);
-      key.classList.add('pressed');
-      key.click();
-    }
-  }, { capture: true, passive: false });
-  function lift(event) {
-    for (const touch of event.changedTouches) {
-      const key = held.get(touch.identifier);
-      held.delete(touch.identifier);
-      if (key && ![...held.values()].includes(key)) key.classList.remove('pressed');
-    }
-  }
-  document.addEventListener('keydown', () => root.classList.remove('touched'), true);
-  document.addEventListener('touchend', lift, true);
-  document.addEventListener('touchcancel', lift, true);
-  // A finger held on a key is not asking for the page's menu.
-  document.addEventListener('contextmenu', (event) => { if (held.size) event.preventDefault(); }, true);
 
   // Each face's measures as first drawn: its size, and the rounded
   // rectangle's and the sheen's places in it.
