@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // as one that is taken back again.
     const std::string body(reinterpret_cast<const char*>(data), size);
     if (orvane::RestoreRecord(calculator, orvane::SealRecord(body))) {
-        DiscardingSink other;
+        orvane::NoDisplay other;
         orvane::Calculator again(other);
         if (!orvane::RestoreRecord(again, orvane::SaveRecord(calculator)))
             Stop("a record taken back", body);
