@@ -271,6 +271,58 @@ FORMULAS = ["M12+3", "M(1+2)*3^2/4-5.5", "M2^0.5", "M7/0", "M((2)", "M1.5.5⌫�
             "K12.5*4-7/2", "M0.000001*0.000001", "M99999999^9", "M3⎋4+4", "K0.1+0.2"]
 
 
+# The window's commands, typed, and pastes (the browser's paste event, as
+# Ctrl+V, Shift+Insert or its Edit menu bring it): each as the replay driver
+# runs it, "Command KEY" by the command table's key, "Paste TEXT".
+def command(key, code, shown, modifiers=0, keypad=False):
+    return {**typed(key, code, (0, 0), keypad, modifiers), "replay": f"Command {shown}"}
+
+
+COMMANDS = [command("s", "KeyS", "S"), MAIN_BLOCK["3"], MAIN_BLOCK["0"], MAIN_BLOCK["+"],
+            command("T", "KeyT", "Shift+T", SHIFT), command("p", "KeyP", "P"), MAIN_BLOCK["*"],
+            command("r", "KeyR", "R"), MAIN_BLOCK["2"], command("=", "Equal", "="), command("m", "KeyM", "M"),
+            command("F2", "F2", "F2"), MAIN_BLOCK["⎋"], command("l", "KeyL", "L"), MAIN_BLOCK["-"],
+            command("c", "KeyC", "C"), command("=", "Minus", "=", SHIFT), command("M", "KeyM", "Shift+M", SHIFT),
+            command("x", "KeyX", "X"), command("=", "NumpadEqual", "=", keypad=True),
+            {**typed("s", "KeyS", (83, 2), modifiers=CTRL), "replay": "Command21"}, MAIN_BLOCK["⎋"]] + [
+    {"paste": text, "replay": f"Paste {text}"} for text in ("(1+2)×3", "172 apples", "2)", "", "-sin30 + ４")]
+PASTE = ("((text) => { const data = new DataTransfer(); data.setData('text/plain', text);"
+         " document.activeElement.dispatchEvent(new ClipboardEvent('paste', {clipboardData: data, bubbles: true,"
+         " cancelable: true})); })")
+
+
+def paste_round_trip(page, replay, seeds, rng, count=2000):
+    """Typed on the keys, copied, cleared and pasted back: the expression and,
+    after =, the answer the desktop's replay driver gives for the same."""
+    entry = [n for n in range(3, 43) if n <= 19 or n in (27, 28) or n >= 31]
+    sequences = [[n for n in map(int, line.split()) if n in entry]
+                 for line in seeds.read_text().splitlines() if line.strip() and not line.startswith("#")]
+    expressions = []
+    for _ in range(count):
+        keys = rng.choice(sequences) + rng.choice(sequences)
+        rng.shuffle(keys)
+        expressions.append(keys[:rng.randrange(len(keys) + 1)])
+    memories = [2, 5, 16, 6, 1, 25, 26, 2]
+    lines = [f"Command{n}" for n in memories]
+    for keys in expressions:
+        lines += ["Command2"] + [f"Command{n}" for n in keys] + ["mnuSikicopy", "Command2", "Command Ctrl+V",
+                                                                  "Command ="]
+    states = subprocess.run([replay], input="\n".join(lines) + "\n", capture_output=True, text=True,
+                            check=True).stdout.split("\n")
+    desktop, at = [], len(memories)
+    for keys in expressions:
+        at += len(keys) + 5
+        desktop.append([states[at - 1].split("\t")[0], states[at].split("\t")[1]])
+    shown = page.browser.evaluate(f"""(() => {{ const $ = (id) => document.getElementById(id), paste = {PASTE};
+      {memories}.forEach(n => $('Command' + n).click());
+      return {expressions}.map(keys => {{ $('Command2').click(); keys.forEach(n => $('Command' + n).click());
+        $('mnuSikicopy').click(); const copied = window.copiedText; $('Command2').click(); paste(copied);
+        const expression = $('Label1').textContent; $('Command1').click();
+        return [expression, $('Label2').textContent]; }}); }})()""")
+    return [f"pasted back {keys}: page {got}, desktop {want}"
+            for keys, got, want in zip(expressions, shown, desktop) if got != want][:5]
+
+
 def seed_events(path):
     for line in path.read_text().splitlines():
         if line.strip() and not line.startswith("#"):
@@ -388,6 +440,8 @@ class Page:
         elif "menu" in event:
             self.open_edit_menu()
             sent = self.click(event["menu"])
+        elif "paste" in event:
+            sent = [self.browser.send("Runtime.evaluate", expression=f"{PASTE}({event['paste']!r})")]
         else:
             sent = self.press(event)
         self.finish(sent)
@@ -767,6 +821,12 @@ def parity(args):
         print(f"{len(events)} events compared with the desktop", flush=True)
 
         failures += focus_kept(page) + about_keeps_keys(page)
+        # The window's commands and pastes, then 2,000 pastes of what was typed
+        # and copied, on the page loaded afresh, as in a new tab.
+        browser.call("Page.addScriptToEvaluateOnNewDocument", source="sessionStorage.clear()")
+        commands = Page(browser, url)
+        failures += compare(commands, COMMANDS, desktop_states(args.replay, COMMANDS), "commands differ at ")
+        failures += paste_round_trip(commands, args.replay, args.seeds, rng)
         # Installable, under a policy that names where scripts come from, and
         # every drawn key has a name for screen readers, English ones marked so.
         if "script-src 'self'" not in browser.evaluate(
