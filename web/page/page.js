@@ -57,14 +57,17 @@
   }
 
   // The window keeps its drawn size and scales as a whole to the viewport's
-  // width, so every key is hit where it is drawn.
+  // width, or its height where that is shorter, so every key is hit where
+  // it is drawn and nothing scrolls.
   const frame = document.getElementById('frame');
   const form = document.getElementById('Form1');
   function fit() {
     // Within the safe area: a notched phone turned sideways has insets at its sides.
     const body = getComputedStyle(document.body);
     const width = document.documentElement.clientWidth - parseFloat(body.paddingLeft) - parseFloat(body.paddingRight);
-    const scale = Math.min(MAX_SCALE, width / WINDOW_WIDTH);
+    const height = document.documentElement.clientHeight - hint.offsetHeight - parseFloat(body.paddingTop) -
+      parseFloat(body.paddingBottom);
+    const scale = Math.min(MAX_SCALE, width / WINDOW_WIDTH, height / form.offsetHeight);
     form.style.transform = 'scale(' + scale + ')';
     frame.style.width = WINDOW_WIDTH * scale + 'px';
     frame.style.height = form.offsetHeight * scale + 'px';
