@@ -9,12 +9,6 @@
 namespace orvane {
 namespace {
 
-class NullSink : public DisplaySink {
-public:
-    void ShowCaption(Label, const std::u16string&) override {}
-    void PutOnClipboard(const std::u16string&) override {}
-};
-
 void Press(Calculator& calculator, const std::string& keys) {
     for (char key : keys) {
         switch (key) {
@@ -65,7 +59,7 @@ std::string Expression(char shape, int slots) {
 }
 
 void Evaluate(benchmark::State& state, char shape) {
-    NullSink sink;
+    NoDisplay sink;
     Calculator calculator(sink);
     calculator.Form_Load();
     Press(calculator, Expression(shape, static_cast<int>(state.range(0))));
@@ -84,7 +78,7 @@ void BM_EvaluateSiblings(benchmark::State& state) { Evaluate(state, 'g'); }
 // One key and its backspace at the end of a long expression: the pair leaves
 // the record as it was, so every iteration starts from the same state.
 void KeyAndBack(benchmark::State& state, KeyAction key) {
-    NullSink sink;
+    NoDisplay sink;
     Calculator calculator(sink);
     calculator.Form_Load();
     Press(calculator, "(" + Expression('s', static_cast<int>(state.range(0)) - 4) + "+");

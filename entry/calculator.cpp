@@ -1,7 +1,5 @@
 #include "record/calculator.h"
 
-#include "tables/key_table.h"
-
 namespace orvane {
 
 Calculator::Calculator(DisplaySink& sink) : sink_(sink) {}
@@ -17,6 +15,7 @@ const std::u16string& Calculator::Caption(Label label) const {
 }
 
 void Calculator::SetCaption(Label label, const Text& caption) {
+    if (!showsCaptions_) return;
     captions_[static_cast<std::size_t>(label) - 1] = caption;
     sink_.ShowCaption(label, caption);
 }
@@ -92,10 +91,6 @@ void Calculator::Perform(KeyAction action) {
         case KeyAction::CopyAnswer:
             return CopyCaption(Label::Answer);
     }
-}
-
-void Form_KeyDown(Calculator& calculator, std::int16_t keyCode, std::int16_t mask) {
-    calculator.Perform(LookUpKey(keyCode, mask));
 }
 
 }  // namespace orvane

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "record/calculator.h"
+#include "tables/typed_text.h"
 
 namespace orvane {
 
@@ -13,15 +14,22 @@ void Calculator::AddFunction(const Text& token, const Text& name) {
     exprText += name;
 }
 
-void Calculator::AddSin() { AddFunction(u"K1", u"Sin"); }
-void Calculator::AddCos() { AddFunction(u"K2", u"Cos"); }
-void Calculator::AddTan() { AddFunction(u"K3", u"Tan"); }
-void Calculator::AddArcsin() { AddFunction(u"K4", u"Arcsin"); }
-void Calculator::AddArccos() { AddFunction(u"K5", u"Arccos"); }
-void Calculator::AddArctan() { AddFunction(u"K6", u"Arctan"); }
-void Calculator::AddCosec() { AddFunction(u"K7", u"Cosec"); }
-void Calculator::AddSec() { AddFunction(u"K8", u"Sec"); }
-void Calculator::AddCotan() { AddFunction(u"K9", u"Cotan"); }
+void Calculator::AddSin() { AddNamedFunction(KeyAction::Sin); }
+void Calculator::AddCos() { AddNamedFunction(KeyAction::Cos); }
+void Calculator::AddTan() { AddNamedFunction(KeyAction::Tan); }
+void Calculator::AddArcsin() { AddNamedFunction(KeyAction::Arcsin); }
+void Calculator::AddArccos() { AddNamedFunction(KeyAction::Arccos); }
+void Calculator::AddArctan() { AddNamedFunction(KeyAction::Arctan); }
+void Calculator::AddCosec() { AddNamedFunction(KeyAction::Cosec); }
+void Calculator::AddSec() { AddNamedFunction(KeyAction::Sec); }
+void Calculator::AddCotan() { AddNamedFunction(KeyAction::Cotan); }
+
+// The names and tokens are a table that paste reads too.
+void Calculator::AddNamedFunction(KeyAction function) {
+    for (const FunctionName& row : kFunctionNames) {
+        if (row.action == function) AddFunction(Text(row.token), Text(row.name));
+    }
+}
 
 void Calculator::CheckFunction() {
     funcNameLens.resizeTo(slotIndex);

@@ -1,16 +1,17 @@
 #include "faces/face_button.h"
 
-#include <QMouseEvent>
-
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include "tables/button_descriptions.h"
 #include "faces/button_faces.h"
+#include "narration/key_description.h"
 #include "speech/face_button_accessible.h"
+#include "speech/spoken_captions.h"
+#include "tables/button_descriptions.h"
 #include "window_kit/twips.h"
 
 namespace orvane {
@@ -24,7 +25,8 @@ FaceButton::FaceButton(const ButtonSpec& button, QWidget* parent)
     // In the user's language; the faces and tooltips stay as they are.
     const ButtonSpeech speech = SpeakButton(button.number);
     setAccessibleName(QCoreApplication::translate("Orvane", speech.name));
-    setAccessibleDescription(QCoreApplication::translate("Orvane", speech.description));
+    setAccessibleDescription(
+        QString::fromStdU16String(ButtonDescription(DesktopWords(), button.number)));
     // Tab, or a left click (see mousePressEvent): a right click would take
     // the focus too, and the next Enter would press this key instead of the
     // one the user was on.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "narration/spoken_text.h"
+#include "record/calculator.h"
 #include "record/display_sink.h"
 #include "tables/key_action.h"
 
@@ -58,6 +59,13 @@ public:
 
     // Runs one key's action at `now` and returns what to say at once.
     SpokenLine Follow(KeyAction action, const std::function<void()>& run, Milliseconds now);
+
+    // A paste at `now`: what it typed, said once as a whole, or why it typed
+    // nothing. The expression display as it was before comes first.
+    SpokenLine Pasted(const std::u16string& expressionBefore,
+                      const std::optional<PasteRefusal>& refusal, Milliseconds now);
+    // The expression and the answer, said on request.
+    SpokenLine ExpressionAndAnswer() const;
 
     // When the gathered echoes are to be said, if any wait.
     std::optional<Milliseconds> GatheredDue() const;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,9 +21,27 @@ namespace orvane {
 // Procedure names follow the calculator's own vocabulary, so that each one can
 // be read side by side with the behaviour it implements. Guards (Check...) only
 // write entryCase; handlers branch on it.
+// Why a paste typed nothing.
+struct PasteRefusal {
+    enum class Reason : std::uint8_t {
+        NoText,   // nothing but white space
+        TooLong,  // longer than any expression worth pasting
+        NoKey,    // `text` is a character no key types
+        Refused,  // `text` is what a key refused here would type
+    };
+    Reason reason;
+    std::u16string text;
+};
+
 class Calculator : private CalculatorState {
 public:
     explicit Calculator(DisplaySink& sink);
+    // A copy of `other`'s record that shows its captions on `sink`.
+    Calculator(const Calculator& other, DisplaySink& sink);
+
+    // The longest text a paste reads: more than any expression the slot
+    // limit lets one type, short enough to be turned away at once.
+    static constexpr std::size_t kLongestPaste = 1 << 18;
 
     // Start-up: clear-all, then both memory clears.
     void Form_Load();
@@ -52,6 +71,11 @@ public:
     void Command29_Click();                // clear memory 1
     void Command30_Click();                // clear memory 2
     void CopyCaption(Label label);
+
+    // Types `text` as the keys that would type it, through their guards:
+    // every key or, when any character has no key or any key would be
+    // refused, none, and the record and the displays stay as they were.
+    std::optional<PasteRefusal> Paste(std::u16string_view text);
 
     // Correction and memory procedures, also run at start-up.
     void ClearAll();
@@ -98,6 +122,7 @@ private:
     // Function keys.
     void CheckFunction();
     void AddFunction(const Text& token, const Text& name);
+    void AddNamedFunction(KeyAction function);
     void AddSin();
     void AddCos();
     void AddTan();
@@ -133,6 +158,7 @@ private:
 
     DisplaySink& sink_;
     std::array<std::u16string, 4> captions_;
+    bool showsCaptions_ = true;  // off while a paste tries its keys
 
     // The slots of the work copy that still hold an operand, and those that
     // still hold an operator or function token: derived from the work
@@ -159,10 +185,5 @@ private:
     friend bool RestoreRecord(Calculator& calculator, std::string_view text);
     friend struct SlotIndexCorruption;
 };
-
-// The window's key-down handler: runs the action the key table gives the key
-// on the calculator. It consumes nothing; the caller passes the key on to the
-// focused button.
-void Form_KeyDown(Calculator& calculator, std::int16_t keyCode, std::int16_t mask);
 
 }  // namespace orvane

@@ -16,4 +16,11 @@ public:
     virtual void PutOnClipboard(const std::u16string& text) = 0;
 };
 
+// Shows nothing and copies nothing: for an engine run only for its record.
+class NoDisplay : public DisplaySink {
+public:
+    void ShowCaption(Label, const std::u16string&) override {}
+    void PutOnClipboard(const std::u16string&) override {}
+};
+
 }  // namespace orvane

@@ -24,9 +24,7 @@ void KeySpeech::CaptionShown(Label label, const QString& caption) {
     if (label == Label::Answer) TellKeysTheAnswer(AnswerSentence());
 }
 
-void KeySpeech::Follow(KeyAction action, const std::function<void()>& run) {
-    following_ = action != KeyAction::Evaluate;
-    const SpokenLine line = narration_.Follow(action, run, clock_.elapsed());
+void KeySpeech::Deliver(const SpokenLine& line) {
     following_ = false;
     Say(line);
     if (const auto due = narration_.GatheredDue()) {

@@ -4,7 +4,6 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <QTimer>
-#include <functional>
 
 #include "narration/narration.h"
 #include "record/display_sink.h"
@@ -28,8 +27,14 @@ public:
     // Each display setter, as it is called.
     void CaptionShown(Label label, const QString& caption);
 
-    // Runs one key's action and then says what it did.
-    void Follow(KeyAction action, const std::function<void()>& run);
+    // The narration that the input path tells, and its clock.
+    Narration& narration() { return narration_; }
+    Narration::Milliseconds Now() const { return clock_.elapsed(); }
+
+    // Told by the input path just before an action runs.
+    void Running(KeyAction action) { following_ = action != KeyAction::Evaluate; }
+    // Says what an input did, once it has run.
+    void Deliver(const SpokenLine& line);
 
     // The answer as a sentence of its own ("Answer: 14."), said by the
     // evaluate key's description and the status bar.

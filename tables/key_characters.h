@@ -2,6 +2,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
+#include <vector>
+
+#include "tables/key_action.h"
 
 namespace orvane {
 
@@ -23,5 +27,15 @@ struct VirtualKey {
 // the table has no row for give nothing.
 std::optional<VirtualKey> MainBlockKey(char16_t c);
 std::optional<VirtualKey> KeypadKey(char16_t c);
+
+// The row of a key the table knows by name, as KeyboardEvent.key names it
+// ("Backspace", "Escape"), with no mask: the caller adds what is held.
+std::optional<VirtualKey> NamedKey(std::u16string_view name);
+// Those names, in the table's order.
+std::vector<std::u16string_view> KeyTableNames();
+
+// The key that runs `action` through the key table, as written for the user
+// ("7", "+", "Esc"); empty for an action the table has no key for.
+std::u16string_view KeyTableKeyOf(KeyAction action);
 
 }  // namespace orvane

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Fails when an #include runs against the arrows between the source rooms: the
-engine, the tables, the narration and the faces' data and description include
-nothing of the window's rooms, the page or Qt; the tables (data and lookups)
-nothing of the engine or the narration; the engine nothing of the narration
-above it; and no engine folder leads back to itself through the others.
+engine, the tables, the narration, the input path and the faces' data and
+description include nothing of the window's rooms, the page or Qt; the tables
+(data and lookups) nothing of the engine, the narration or the input path; the
+engine nothing of the narration above it, and neither of them anything of the
+input path above both; and no engine folder leads back to itself through the
+others.
    tools/check_arrows.py [SOURCE_ROOT]
 """
 import re
@@ -11,7 +13,7 @@ import sys
 from pathlib import Path
 
 ENGINE = ("record", "entry", "eval", "edit")
-PLAIN = ENGINE + ("tables", "narration", "drawing", "assets")
+PLAIN = ENGINE + ("tables", "narration", "input", "drawing", "assets")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.MULTILINE)
 
 
@@ -38,8 +40,10 @@ def main():
                 where = f"{source.relative_to(root)} includes {path}"
                 if to not in PLAIN:
                     wrong.append(f"{where}: {room}/ stands on no window room, page or Qt")
-                elif room == "tables" and to in ENGINE + ("narration",):
+                elif room == "tables" and to in ENGINE + ("narration", "input"):
                     wrong.append(f"{where}: tables/ holds data and lookups only")
+                elif room in ENGINE + ("narration",) and to == "input":
+                    wrong.append(f"{where}: {room}/ knows nothing of where inputs come in")
                 elif room in ENGINE and to == "narration":
                     wrong.append(f"{where}: the engine knows nothing of what is said of it")
                 elif room != to and to in ENGINE:

@@ -519,5 +519,49 @@
         <source>copied %1</source>
         <translation>%1 をコピー</translation>
     </message>
+    <message>
+        <source>pasted %1</source>
+        <translation>%1 を貼り付け</translation>
+    </message>
+    <message>
+        <source>nothing pasted: the clipboard holds no text</source>
+        <translation>貼り付けなし：クリップボードに文字がありません</translation>
+    </message>
+    <message>
+        <source>nothing pasted: the text is too long</source>
+        <translation>貼り付けなし：文字が長すぎます</translation>
+    </message>
+    <message>
+        <source>nothing pasted: “%1” has no key</source>
+        <translation>貼り付けなし：「%1」のキーはありません</translation>
+    </message>
+    <message>
+        <source>nothing pasted: %1 is refused there</source>
+        <translation>貼り付けなし：ここでは %1 を入力できません</translation>
+    </message>
+    <message>
+        <source>Expression: %1. %2</source>
+        <translation>式：%1。%2</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>キー：%1</translation>
+    </message>
+    <message>
+        <source>%1 says the expression.</source>
+        <translation>%1 で式を読み上げます。</translation>
+    </message>
+    <message>
+        <source>say the expression and the answer</source>
+        <translation>式と答えを読み上げ</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>menu bar</source>
+        <translation>メニューバー</translation>
+    </message>
 </context>
 </TS>

@@ -15,12 +15,12 @@
 #include "about/frm_about.h"
 #include "faces/face_button.h"
 #include "faces/icon.h"
+#include "input/calculator_input.h"
 #include "speech/display_accessible.h"
 #include "speech/key_speech.h"
 #include "speech/menu_accessible.h"
 #include "tables/button_table.h"
 #include "tables/display_table.h"
-#include "tables/key_table.h"
 #include "window/key_translation.h"
 #include "window/window_menu_bar.h"
 #include "window_kit/fixed_window_state.h"
@@ -101,6 +101,8 @@ QWidget* Form1::BuildClientArea() {
     BuildDisplays(client);
     BuildButtons(client);
     speech_ = std::make_unique<KeySpeech>(client);
+    input_ = std::make_unique<CalculatorInput>(
+        calculator_, speech_->narration(), [this](KeyAction action) { speech_->Running(action); });
     return client;
 }
 
@@ -145,9 +147,8 @@ void Form1::BuildButtons(QWidget* client) {
             if (row.family == FaceFamily::CaptionOnly) button->hide();
             continue;
         }
-        const KeyAction action = row.action;
-        connect(button, &QAbstractButton::clicked, this, [this, action] {
-            speech_->Follow(action, [this, action] { calculator_.Perform(action); });
+        connect(button, &QAbstractButton::clicked, this, [this, number = row.number] {
+            speech_->Deliver(input_->Click(number, speech_->Now()));
         });
         focusOrder.push_back(button);
     }
@@ -195,10 +196,8 @@ void Form1::Perform(MenuCommand command) {
             mnuEnd_Click();
             break;
         case MenuCommand::CopyExpression:
-            Copy(KeyAction::CopyExpression);
-            break;
         case MenuCommand::CopyAnswer:
-            Copy(KeyAction::CopyAnswer);
+            speech_->Deliver(input_->Menu(command, speech_->Now()));
             break;
         case MenuCommand::About:
             mnuVarjyon_Click();
@@ -219,14 +218,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         // Whatever went on in the bar, a key after it closed is the calculator's.
         menuBar_->settle();
-        const auto& key = *static_cast<QKeyEvent*>(event);
-        // F10 opens the menu bar from the keyboard, as on the page.
-        if (key.key() == Qt::Key_F10 && key.modifiers() == Qt::NoModifier &&
-            !menuBar_->ownsKeyboard()) {
-            menuBar_->enterKeyboardMode();
-            return true;
-        }
-        if (!menuBar_->ownsKeyboard()) PreviewKey(key);
+        if (!menuBar_->ownsKeyboard()) return PreviewKey(*static_cast<QKeyEvent*>(event));
     } else if (event->type() == QEvent::MouseButtonPress) {
         // A click anywhere but on a title ends the bar's keyboard mode, as
         // Esc does, also where the click lands on no control.
@@ -239,15 +231,36 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void Form1::Copy(KeyAction copy) {
-    speech_->Follow(copy, [this, copy] { calculator_.Perform(copy); });
+bool Form1::PreviewKey(const QKeyEvent& event) {
+    const NamedKeyPress named = NameKey(event);
+    const CalculatorInput::KeyOutcome outcome =
+        input_->Key(TranslateKey(event), named.name, named.mask, speech_->Now());
+    using Kind = CalculatorInput::KeyOutcome::Kind;
+    switch (outcome.kind) {
+        case Kind::Ignored:
+            return false;
+        case Kind::KeyTable:
+            // Form_KeyDown consumes nothing: the focused button sees the key too.
+            speech_->Deliver(outcome.said);
+            return false;
+        case Kind::Command:
+            speech_->Deliver(outcome.said);
+            return true;
+        case Kind::Paste:
+            Paste();
+            return true;
+        case Kind::OpenMenuBar:
+            menuBar_->enterKeyboardMode();
+            return true;
+    }
+    return false;
 }
 
-void Form1::PreviewKey(const QKeyEvent& event) {
-    if (const std::optional<VirtualKey> key = TranslateKey(event)) {
-        const KeyAction action = LookUpKey(key->keyCode, key->mask);
-        speech_->Follow(action, [this, action] { calculator_.Perform(action); });
-    }
+void Form1::Paste() {
+    // Plain text only, and only now: the clipboard is read at no other time.
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString text = clipboard ? clipboard->text() : QString();
+    speech_->Deliver(input_->Paste(text.toStdU16String(), speech_->Now()));
 }
 
 void Form1::ShowCaption(Label label, const std::u16string& caption) {

@@ -15,6 +15,7 @@ class QCloseEvent;
 
 namespace orvane {
 
+class CalculatorInput;
 class frmAbout;
 class KeySpeech;
 class WindowMenuBar;
@@ -49,9 +50,10 @@ private:
     void BuildButtons(QWidget* client);
     void BuildMenus();
 
-    void PreviewKey(const QKeyEvent& event);
+    // True when the key was a command of the window's, which it takes.
+    bool PreviewKey(const QKeyEvent& event);
     void Perform(MenuCommand command);  // a menu entry's
-    void Copy(KeyAction copy);          // from the Edit menu, and said
+    void Paste();                       // the clipboard's text, read now
     void mnuEnd_Click();
     void mnuVarjyon_Click();
     void ShowAboutBox();  // shown restored, in front and active
@@ -61,6 +63,7 @@ private:
     Calculator calculator_;
     QPointer<frmAbout> about_;
     std::unique_ptr<KeySpeech> speech_;
+    std::unique_ptr<CalculatorInput> input_;  // every click, key and command goes through it
 };
 
 }  // namespace orvane

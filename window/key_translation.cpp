@@ -18,6 +18,26 @@ QChar ProducedCharacter(int qtKey, const QString& text) {
     return {};
 }
 
+// The names KeyboardEvent.key gives the keys that produce no character.
+std::u16string KeyName(int qtKey) {
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F35) {
+        return u"F" + QString::number(qtKey - Qt::Key_F1 + 1).toStdU16String();
+    }
+    switch (qtKey) {
+        case Qt::Key_Backspace:
+            return u"Backspace";
+        case Qt::Key_Escape:
+            return u"Escape";
+        case Qt::Key_Insert:
+            return u"Insert";
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return u"Enter";
+        default:
+            return {};
+    }
+}
+
 }  // namespace
 
 std::optional<VirtualKey> TranslateKey(int qtKey, const QString& text,
@@ -29,9 +49,9 @@ std::optional<VirtualKey> TranslateKey(int qtKey, const QString& text,
     if (modifiers & Qt::AltModifier) chord |= kAltMask;
     const std::int16_t shift = (modifiers & Qt::ShiftModifier) ? kShiftMask : 0;
 
-    std::optional<VirtualKey> key;
-    if (qtKey == Qt::Key_Backspace || qtKey == Qt::Key_Escape) {
-        key = VirtualKey{static_cast<std::int16_t>(qtKey == Qt::Key_Backspace ? 8 : 27), shift};
+    std::optional<VirtualKey> key = NamedKey(KeyName(qtKey));
+    if (key) {
+        key->mask = shift;
     } else if (qtKey == Qt::Key_Dead_Circumflex) {
         // German and French layouts put ^ on a dead key, which produces no
         // text of its own; it still is the key that types ^. Other dead keys
@@ -52,6 +72,21 @@ std::optional<VirtualKey> TranslateKey(int qtKey, const QString& text,
     }
     if (key) key->mask = static_cast<std::int16_t>(key->mask | chord);
     return key;
+}
+
+NamedKeyPress NameKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers held = event.modifiers();
+    std::int16_t mask = 0;
+    if (held & Qt::ShiftModifier) mask |= kShiftMask;
+    if (held & Qt::ControlModifier) mask |= kCtrlMask;
+    if (held & Qt::AltModifier) mask |= kAltMask;
+    if (held & Qt::MetaModifier) mask |= kCtrlMask | kAltMask;
+    std::u16string name = KeyName(event.key());
+    if (name.empty()) {
+        const QChar c = ProducedCharacter(event.key(), event.text());
+        if (!c.isNull()) name = c.unicode();
+    }
+    return {name, mask};
 }
 
 std::optional<VirtualKey> TranslateKey(const QKeyEvent& event) {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <Qt>
 #include <optional>
+#include <string>
 
 #include "tables/key_characters.h"
 
@@ -18,5 +19,14 @@ namespace orvane {
 std::optional<VirtualKey> TranslateKey(int qtKey, const QString& text,
                                        Qt::KeyboardModifiers modifiers, bool keypad);
 std::optional<VirtualKey> TranslateKey(const QKeyEvent& event);
+
+// A key event as a web page's KeyboardEvent.key names it ("s", "=", "F2",
+// "Insert"), with the modifier mask held, for the window's commands; Meta
+// counts as Ctrl and Alt together, so that no command takes it.
+struct NamedKeyPress {
+    std::u16string name;
+    std::int16_t mask;
+};
+NamedKeyPress NameKey(const QKeyEvent& event);
 
 }  // namespace orvane

@@ -39,8 +39,8 @@ SKIP = 77
 # Buttons are CommandN, displays LabelN, the menus of the bar "menu N".
 WORDS = [
     ("Command1", "name", "equals", "イコール"),
-    ("Command1", "description", "Evaluates the whole expression and shows the answer.",
-     "式全体を計算して、答えを表示します。"),
+    ("Command1", "description", "Evaluates the whole expression and shows the answer. Key: =",
+     "式全体を計算して、答えを表示します。 キー：="),
     ("Command2", "name", "clear all", "オールクリア"),
     ("Command14", "name", "plus", "プラス"),
     ("Command16", "name", "times", "かける"),
@@ -263,6 +263,19 @@ BY_CHARACTER = BY_LINE + " Right"
 # (see check_burst).
 BURST = ("burst", "12+3*4", "2 plus 3 times 4", "2 プラス 3 かける 4")
 
+def command_steps(tabs, answer, japanese_answer):
+    """The window's commands, as steps: = with the focus moved on to the sine
+    key, which Enter would press; the expression said on request; a paste
+    heard as one line, and a refused one saying why."""
+    return [("key", "Escape", "cleared", "クリア"), ("key", " ".join(["Tab"] * tabs), "sine", "サイン"),
+            ("type", "s30", (), ()), ("key", "equal", answer, japanese_answer),
+            ("key", "F2", "Expression: Sin30. Answer: 0.5.", "式：Sin30"),
+            ("key", "Escape", "cleared", "クリア"), ("clip", "163+195.72", (), ()),
+            ("key", "ctrl+v", "pasted 163 plus 195.72", "163 プラス 195.72 を貼り付け"),
+            ("clip", "172 apples", (), ()),
+            ("key", "ctrl+v", "nothing pasted: “a” has no key", "「a」のキーはありません")]
+
+
 # What Orca must say after each step (see act), in an English and a Japanese
 # session: (step, argument, English, Japanese), several texts in their order.
 ORCA_STEPS = [
@@ -279,7 +292,7 @@ ORCA_STEPS = [
     ("type", "+", "plus", "プラス"),
     ("key", "Return", "The expression is incomplete.", "式が不完全です"),
     # Where am I: the message as it is, not as an answer.
-    ("key", "KP_Enter", "answer. The expression is incomplete.", "表示します。 式が不完全です"),
+    ("key", "KP_Enter", "Key: = The expression is incomplete.", "キー：= 式が不完全です"),
     # Recalling sounds unlike storing.
     ("press", "Command27", "memory 1 recalled: 14", "メモリ1を呼び出し、14"),
     ("type", "7/8-9*2", ("divided by", "minus", "times"), ("わる", "マイナス", "かける")),
@@ -290,6 +303,8 @@ ORCA_STEPS = [
     ("key", STATUS_BAR, "Answer: 3152.", "答えは 3152。"),
     # Copy says what it copied.
     ("key", "--delay 300 alt+e c", "copied 12 plus 34", "をコピー"),
+    # The window's commands, from the evaluate key 23 Tabs on to sine.
+    *command_steps(23, "0.5", "0.5"),
     ("about", "menu 2", "version 1.1.", "バージョン 1.1."),
 ]
 
@@ -326,9 +341,11 @@ PAGE_STEPS = [
     ("key", "Tab", "digit 0 push button", "数字 0"),
     # A menu opened by its access key says its name; Copy says what it copied.
     ("key", "--delay 300 alt+e c", ("Edit", "copied 2 plus 5 times 2"), ("編集", "2 プラス 5 かける 2 をコピー")),
+    # The window's commands, from the 0 key 22 Tabs on to sine.
+    *command_steps(22, "Answer: 0.5.", "答えは 0.5。"),
     ("key", "--delay 300 alt+h a", "version 1.1.0", "バージョン 1.1.0"),
     # Escape closes the box and the key that had the focus says so.
-    ("key", "Escape", "digit 0 push button", "数字 0 プッシュボタン"),
+    ("key", "Escape", "sine push button", "サイン プッシュボタン"),
 ]
 
 
@@ -456,8 +473,8 @@ def hear(session, clock, log, row, language, x_window, steps, window=None, also=
 def act(session, clock, window, how, what):
     """One step: keys typed with xdotool ("fast" with no delay at all, then
     evaluated), the focus given to an X window, a button's action ("press"),
-    the About box opened from a menu ("about"), or the arrows over the keys
-    beside two busy loops, then Enter ("arrows")."""
+    the clipboard's text ("clip"), the About box opened from a menu ("about"),
+    or the arrows over the keys beside two busy loops, then Enter ("arrows")."""
     for command in {"type": [["type", "--delay", "60", what]], "key": [["key", *what.split()]],
                     "line": [["key", *what.split()]],
                     "burst": [["key", "Escape", "sleep", "1"], ["type", "--delay", "333", what]],
@@ -478,7 +495,10 @@ def act(session, clock, window, how, what):
         # Enter once the screen reader has caught up with the focus.
         time.sleep(2)
         session.xdotool("key", "Return", timeout=clock(10))
-    if how == "press":
+    if how == "clip":  # xclip keeps the clipboard until the next owner takes it
+        subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=what.encode(), env=session.env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=clock(10), check=True)
+    elif how == "press":
         window[what].queryAction().doAction(0)
     elif how == "about":  # the one item of the menu's popup
         window[what].getChildAtIndex(0).getChildAtIndex(0).queryAction().doAction(0)

@@ -84,7 +84,8 @@ read_display() {
     printf '<clipboard unchanged>'
 }
 
-# name | layout | xdotool commands, ';' between | expression | answer
+# name | layout | xdotool commands, ';' between | expression | answer. A
+# step "clip TEXT" puts TEXT on the clipboard first ("clip" alone, nothing).
 rows=(
     "Alt+E, Esc, Esc leaves the expression and Enter evaluates|us|type 2+3;key alt+e;key Escape;key Escape;key Return|2+3|5"
     "Alt, Esc: the Esc leaves keyboard mode and is no clear-all|us|type 2+3;key alt;key Escape;key Return|2+3|5"
@@ -105,6 +106,16 @@ rows=(
     "French digits are shifted, ( and ) are not|fr|type (1+2)*3;key Return|(1+2)*3|9"
     "Shift with keypad operators is ignored|us|key Escape;key 1;key shift+KP_Add;key shift+KP_Subtract;key shift+KP_Multiply;key shift+KP_Divide|1|＝"
     "keypad operators without Shift|de|key KP_1;key KP_Add;key KP_2;key KP_Multiply;key KP_3;key Return|1+2*3|7"
+    "= evaluates from the key 2, which Enter would press|us|type 2+3*4;key Tab;key Tab;key Tab;key equal|2+3*4|14"
+    "= is Shift and - on a Japanese layout|jp|type 2+3*4;key Tab;key shift+minus|2+3*4|14"
+    "S 3 0 gives Sin30|us|key s;type 30|Sin30|＝"
+    "Ctrl+V pastes|us|clip (1+2)×3;key ctrl+v;key equal|(1+2)*3|9"
+    "Shift+Insert pastes|us|clip (1+2)×3;key shift+Insert;key equal|(1+2)*3|9"
+    "a pasted sentence changes nothing|us|type 1+;clip 172 apples;key ctrl+v|1+|＝"
+    "a pasted stray ) changes nothing|us|type 1+;clip 2);key ctrl+v|1+|＝"
+    "an empty clipboard changes nothing|us|type 1+;clip;key ctrl+v|1+|＝"
+    "Ctrl+5 is still ignored|us|type 1;key ctrl+5|1|＝"
+    "Enter on a focused 7 still types 7|us|type 2+;key Tab;key Tab;key Tab;key Tab;key Tab;key Tab;key Tab;key Tab;key Return|2+7|＝"
 )
 
 for row in "${rows[@]}"; do
@@ -122,6 +133,11 @@ for row in "${rows[@]}"; do
         # MENU is the menu bar's middle, Y<n> the client area's row n.
         step=${step//WINDOW/$window}
         [[ $step == await\ * ]] && { await_active "${step#await }"; continue; }
+        if [[ $step == clip* ]]; then
+            text=${step#clip}
+            printf '%s' "${text# }" | xclip -selection clipboard -i >/dev/null 2>&1
+            continue
+        fi
         [[ $step =~ Y([0-9]+) ]] && step=${step/Y${BASH_REMATCH[1]}/$((menu_bar + BASH_REMATCH[1]))}
         # shellcheck disable=SC2086
         xdotool ${step//MENU/$((menu_bar / 2))} >/dev/null

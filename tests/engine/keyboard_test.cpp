@@ -3,13 +3,20 @@
 #include <cstdint>
 #include <string>
 
-#include "tables/key_table.h"
 #include "entry/utf8.h"
+#include "input/calculator_input.h"
+#include "tables/key_table.h"
 #include "tests/engine/key_sequence.h"
 #include "tests/engine/row_name.h"
 
 namespace orvane::testing {
 namespace {
+
+// The window's key-down handler, on the path every input of both editions takes.
+void Form_KeyDown(Calculator& calculator, std::int16_t keyCode, std::int16_t mask) {
+    Narration narration([](const char* source) { return FromUtf8(source); });
+    CalculatorInput(calculator, narration).Form_KeyDown({keyCode, mask}, 0);
+}
 
 constexpr std::int16_t kNone = 0;
 constexpr std::int16_t kShift = 1;

@@ -13,12 +13,6 @@
 
 namespace {
 
-class DiscardingSink : public orvane::DisplaySink {
-public:
-    void ShowCaption(orvane::Label, const std::u16string&) override {}
-    void PutOnClipboard(const std::u16string&) override {}
-};
-
 [[noreturn]] void Stop(const char* what, const std::string& detail) {
     std::fprintf(stderr, "%s: %s\n", what, detail.c_str());
     std::abort();
@@ -27,7 +21,7 @@ public:
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    DiscardingSink sink;
+    orvane::NoDisplay sink;
     orvane::Calculator calculator(sink);
     calculator.Form_Load();
     std::size_t at = 0;
@@ -47,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // as one that is taken back again.
     const std::string body(reinterpret_cast<const char*>(data), size);
     if (orvane::RestoreRecord(calculator, orvane::SealRecord(body))) {
-        DiscardingSink other;
+        orvane::NoDisplay other;
         orvane::Calculator again(other);
         if (!orvane::RestoreRecord(again, orvane::SaveRecord(calculator)))
             Stop("a record taken back", body);

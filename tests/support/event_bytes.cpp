@@ -1,6 +1,9 @@
 #include "tests/support/event_bytes.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
+#include <string_view>
 
 #include "record/calculator.h"
 #include "tables/button_table.h"
@@ -31,12 +34,23 @@ std::size_t RunEventFromBytes(Calculator& calculator, const std::uint8_t* data, 
         return 1;
     }
     if (size < 2) return 1;
+    if (kind < 188) {
+        // A paste of up to 15 characters the display writes, other texts
+        // write, or no key types.
+        static constexpr std::u16string_view kPasted =
+            u"0123456789.+-*/^√()πM12SinCosTanArcsecot ×÷−（）ａ=";
+        const std::size_t length = std::min<std::size_t>(data[1] % 16, size - 2);
+        std::u16string text;
+        for (std::size_t i = 0; i < length; ++i) text += kPasted[data[2 + i] % kPasted.size()];
+        calculator.Paste(text);
+        return 2 + length;
+    }
     const std::uint8_t code = data[1];
     // Mostly no modifier or Shift, now and then any mask at all.
     const std::int16_t mask = kind < 230 ? 0 : kind < 250 ? 1 : static_cast<std::int16_t>(kind % 8);
     const std::int16_t keyCode = code < 224 ? kKeyCodes[code % kKeyCodes.size()]
                                             : kOtherCodes[code % kOtherCodes.size()];
-    Form_KeyDown(calculator, keyCode, mask);
+    calculator.Perform(LookUpKey(keyCode, mask));  // as the window's key-down handler runs it
     return 2;
 }
 

@@ -21,6 +21,8 @@ POINTERS = {True: {"ui.primaryPointerCapabilities": 1, "ui.allPointerCapabilitie
 
 
 class Browser:
+    name = "Firefox"
+
     def __init__(self, touch=False):
         """A Firefox for a mouse, or with touch=True for a touch screen, which
         Firefox decides when it starts."""

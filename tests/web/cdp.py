@@ -15,6 +15,8 @@ CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--no-first-run
 
 
 class Browser:
+    name = "Chromium"
+
     def __init__(self, *flags):
         self.profile = tempfile.mkdtemp(prefix="orvane-chromium-")
         self.process = subprocess.Popen(

@@ -27,55 +27,59 @@ class AccessibilityTest : public FormTestCase {
     Q_OBJECT
 
 private slots:
-    // Every button a user can press, with what a screen reader calls it and
-    // a word its description must hold.
+    // Every button a user can press, with what a screen reader calls it, a
+    // word its description must hold and the keyboard key it ends with.
     void usableButtonsAreNamedAndDescribed_data() {
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("keyword");
-        auto row = [](int number, const char* name, const char* keyword) {
+        QTest::addColumn<QString>("key");
+        auto row = [](int number, const char* name, const char* keyword, const char* key) {
             QTest::addRow("Command%d %s", number, name)
-                << number << QString::fromUtf8(name) << QString::fromUtf8(keyword);
+                << number << QString::fromUtf8(name) << QString::fromUtf8(keyword)
+                << QString::fromUtf8(key);
         };
-        row(1, "equals", "evaluates");
-        row(2, "clear all", "clears the expression");
+        row(1, "equals", "evaluates", "=");
+        row(2, "clear all", "clears the expression", "Esc");
         for (int digit = 0; digit <= 9; ++digit) {
             QTest::addRow("Command%d digit %d", digit + 3, digit)
-                << digit + 3 << QString::number(digit) << QStringLiteral("digit %1").arg(digit);
+                << digit + 3 << QString::number(digit) << QStringLiteral("digit %1").arg(digit)
+                << QString::number(digit);
         }
-        row(13, "decimal point", "decimal point");
-        row(14, "plus", "plus");
-        row(15, "minus", "minus");
-        row(16, "times", "times");
-        row(17, "divide", "divide");
-        row(18, "open parenthesis", "opens");
-        row(19, "close parenthesis", "closes");
-        row(22, "backspace", "deletes");
-        row(23, "copy the expression", "copies the expression");
-        row(24, "copy the answer", "copies the answer");
-        row(25, "store the answer in memory 1", "memory 1");
-        row(26, "store the answer in memory 2", "memory 2");
-        row(27, "recall memory 1", "memory 1");
-        row(28, "recall memory 2", "memory 2");
-        row(29, "clear memory 1", "clears memory 1");
-        row(30, "clear memory 2", "clears memory 2");
-        row(31, "power", "power");
-        row(32, "root", "root");
-        row(33, "pi", "pi");
-        row(34, "sine", "sine");
-        row(35, "cosine", "cosine");
-        row(36, "tangent", "tangent");
-        row(37, "arcsine", "arcsine");
-        row(38, "arccosine", "arccosine");
-        row(39, "arctangent", "arctangent");
-        row(40, "cosecant", "cosecant");
-        row(41, "secant", "secant");
-        row(42, "cotangent", "cotangent");
+        row(13, "decimal point", "decimal point", ".");
+        row(14, "plus", "plus", "+");
+        row(15, "minus", "minus", "-");
+        row(16, "times", "times", "*");
+        row(17, "divide", "divide", "/");
+        row(18, "open parenthesis", "opens", "(");
+        row(19, "close parenthesis", "closes", ")");
+        row(22, "backspace", "deletes", "Backspace");
+        row(23, "copy the expression", "copies the expression", "");
+        row(24, "copy the answer", "copies the answer", "");
+        row(25, "store the answer in memory 1", "memory 1", "M");
+        row(26, "store the answer in memory 2", "memory 2", "Shift+M");
+        row(27, "recall memory 1", "memory 1", "L");
+        row(28, "recall memory 2", "memory 2", "Shift+L");
+        row(29, "clear memory 1", "clears memory 1", "X");
+        row(30, "clear memory 2", "clears memory 2", "Shift+X");
+        row(31, "power", "power", "^");
+        row(32, "root", "root", "R");
+        row(33, "pi", "pi", "P");
+        row(34, "sine", "sine", "S");
+        row(35, "cosine", "cosine", "O");
+        row(36, "tangent", "tangent", "T");
+        row(37, "arcsine", "arcsine", "Shift+S");
+        row(38, "arccosine", "arccosine", "Shift+O");
+        row(39, "arctangent", "arctangent", "Shift+T");
+        row(40, "cosecant", "cosecant", "C");
+        row(41, "secant", "secant", "E");
+        row(42, "cotangent", "cotangent", "N");
     }
     void usableButtonsAreNamedAndDescribed() {
         QFETCH(int, number);
         QFETCH(QString, name);
         QFETCH(QString, keyword);
+        QFETCH(QString, key);
         auto* button = Child<QAbstractButton>(*form_, QStringLiteral("Command%1").arg(number));
         QVERIFY(button);
         QVERIFY(button->isEnabled());
@@ -85,7 +89,15 @@ private slots:
         QCOMPARE(iface->text(QAccessible::Name), name);
         const QString description = iface->text(QAccessible::Description);
         QVERIFY2(description.contains(keyword, Qt::CaseInsensitive), qPrintable(description));
-        QVERIFY(description.endsWith(QLatin1Char('.')));
+        if (key.isEmpty()) {
+            QVERIFY(description.endsWith(QLatin1Char('.')));
+        } else {
+            // The evaluate key's description goes on with the answer.
+            const QString ending = QStringLiteral(". Key: ") + key;
+            QVERIFY2(
+                number == 1 ? description.contains(ending + u' ') : description.endsWith(ending),
+                qPrintable(description));
+        }
         // Pressing through the interface does what a click does.
         QAccessibleActionInterface* actions = iface->actionInterface();
         QVERIFY(actions);

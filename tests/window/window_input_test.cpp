@@ -42,6 +42,7 @@ private slots:
         QTest::newRow("evaluate key") << "Command1";
         QTest::newRow("plus key") << "Command14";
         QTest::newRow("small copy key") << "Command23";
+        QTest::newRow("sine key") << "Command34";
     }
     void keysArePreviewedWhereverTheFocusIs() {
         QFETCH(QString, focus);
@@ -51,6 +52,10 @@ private slots:
         Press(*form_, Qt::Key_Plus, Qt::ShiftModifier);
         Press(*form_, Qt::Key_1);
         QCOMPARE(Caption(*form_, 1), QStringLiteral("7+1"));
+        // = is the window's: it evaluates, whichever key Enter would press.
+        Press(*form_, Qt::Key_Equal);
+        QCOMPARE(Caption(*form_, 2), QStringLiteral("8"));
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     }
 
     void keyboardTypesWhatTheButtonsType_data() {
@@ -100,13 +105,48 @@ private slots:
             << QList<KeyPress>{{Qt::Key_1, none}, {Qt::Key_F10, none}, {Qt::Key_Right, none},
                                {Qt::Key_Down, none}, {Qt::Key_Return, none}, {Qt::Key_2, none}}
             << "12";
-        QTest::newRow("letters are ignored")
-            << QList<KeyPress>{{Qt::Key_1, none}, {Qt::Key_S, none}, {Qt::Key_Equal, none}} << "1";
+        QTest::newRow("S types Sin, 3 0 its argument")
+            << QList<KeyPress>{{Qt::Key_S, none}, {Qt::Key_3, none}, {Qt::Key_0, none}} << "Sin30";
+        QTest::newRow("Shift with a letter, the inverse; P pi, R root")
+            << QList<KeyPress>{{Qt::Key_T, shift}, {Qt::Key_P, none}, {Qt::Key_R, none}}
+            << "Arctanπ√";
+        QTest::newRow("letters with Ctrl or Alt are ignored")
+            << QList<KeyPress>{{Qt::Key_1, none},
+                               {Qt::Key_S, Qt::ControlModifier},
+                               {Qt::Key_P, Qt::AltModifier}}
+            << "1";
     }
     void keyboardTypesWhatTheButtonsType() {
         QFETCH(QList<KeyPress>, keys);
         QFETCH(QString, label1);
         for (const KeyPress& press : keys) Press(*form_, press.key, press.modifiers);
+        QCOMPARE(Caption(*form_, 1), label1);
+    }
+
+    // Ctrl+V and Shift+Insert type the clipboard's text, or refuse it whole.
+    void pasteTypesTheClipboardOrNothing_data() {
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("label1");
+        QTest::newRow("Ctrl+V") << "(1+2)×3" << Qt::Key_V << int(Qt::ControlModifier)
+                                << "1+(1+2)*3";
+        QTest::newRow("Shift+Insert")
+            << "(1+2)×3" << Qt::Key_Insert << int(Qt::ShiftModifier) << "1+(1+2)*3";
+        QTest::newRow("a sentence")
+            << "172 apples" << Qt::Key_V << int(Qt::ControlModifier) << "1+";
+        QTest::newRow("a stray )") << "2)" << Qt::Key_V << int(Qt::ControlModifier) << "1+";
+        QTest::newRow("nothing") << "" << Qt::Key_V << int(Qt::ControlModifier) << "1+";
+    }
+    void pasteTypesTheClipboardOrNothing() {
+        QFETCH(QString, clipboard);
+        QFETCH(Qt::Key, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, label1);
+        Press(*form_, Qt::Key_1);
+        Press(*form_, Qt::Key_Plus, Qt::ShiftModifier);
+        QGuiApplication::clipboard()->setText(clipboard);
+        Press(*form_, key, Qt::KeyboardModifiers(modifiers));
         QCOMPARE(Caption(*form_, 1), label1);
     }
 

@@ -61,7 +61,7 @@ struct SoakKey {
 
 // Digits and operators come often, so that real expressions form and get
 // evaluated; clear keys rarely, so that they grow between clears.
-constexpr std::array<SoakKey, 40> kKeys = {{
+constexpr std::array<SoakKey, 43> kKeys = {{
     {Qt::Key_0, "0", 6},
     {Qt::Key_1, "1", 6},
     {Qt::Key_2, "2", 6},
@@ -99,6 +99,9 @@ constexpr std::array<SoakKey, 40> kKeys = {{
     {Qt::Key_Left, "Left", 1},
     {Qt::Key_Down, "Down", 1},
     {Qt::Key_F1, "F1", 1},
+    {Qt::Key_F2, "F2", 1},
+    {Qt::Key_V, "V", 1},
+    {Qt::Key_Insert, "Insert", 1},
     {Qt::Key_Shift, "Shift", 1},
     {Qt::Key_Control, "Control", 1},
     {Qt::Key_Select, "Select", 1},
@@ -336,8 +339,12 @@ private:
             }
             return Effect::Anything;
         }
-        // The keyboard handler ignores every chord with Ctrl or Alt, and
-        // nothing else acts on these keys.
+        // Ctrl+V and Shift+Insert paste what the copies left on the clipboard.
+        const bool pastes = (key.key == Qt::Key_V && modifiers == Qt::ControlModifier) ||
+                            (key.key == Qt::Key_Insert && modifiers == Qt::ShiftModifier);
+        if (pastes) return Effect::Anything;
+        // The keyboard handler and the window's commands ignore every other
+        // chord with Ctrl or Alt, and nothing else acts on these keys.
         if (modifiers & (Qt::ControlModifier | Qt::AltModifier)) return Effect::Nothing;
         switch (key.key) {
             case Qt::Key_Tab:
@@ -346,10 +353,9 @@ private:
             case Qt::Key_Control:
             case Qt::Key_Delete:
             case Qt::Key_F1:
-            case Qt::Key_S:
-            case Qt::Key_P:
-            case Qt::Key_M:
-            case Qt::Key_Equal:
+            case Qt::Key_F2:  // says the expression, and changes nothing
+            case Qt::Key_V:
+            case Qt::Key_Insert:
             case Qt::Key_Percent:
                 return Effect::Nothing;
             default:

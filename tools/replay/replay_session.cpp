@@ -9,10 +9,12 @@
 #include <unordered_map>
 
 #include "entry/utf8.h"
+#include "input/calculator_input.h"
 #include "narration/narration.h"
 #include "record/calculator.h"
+#include "tables/button_descriptions.h"
 #include "tables/button_table.h"
-#include "tables/key_table.h"
+#include "tables/command_table.h"
 
 namespace orvane {
 
@@ -27,6 +29,7 @@ public:
         if (narration_) narration_->CaptionShown(label, caption);
     }
     void PutOnClipboard(const std::u16string& text) override { clipboard_ = text; }
+    const std::u16string& clipboard() const { return clipboard_; }
 
     std::string Line() const {
         std::string line;
@@ -50,43 +53,80 @@ bool ParseNumber(const std::string& word, long low, long high, long& value) {
     return value >= low && value <= high;
 }
 
-// One event: a key with its code and mask, or a button's or menu's action.
+// One event: a click, a key of the key table, a menu's copy, a command of
+// the window by its key as written in the table, or a paste of a text.
 struct Event {
-    KeyAction action = KeyAction::None;  // what it does, for the narration
-    std::optional<std::pair<std::int16_t, std::int16_t>> key;
+    enum class Kind { Click, Key, Menu, Command, Paste } kind;
+    int number = 0;
+    VirtualKey key{0, 0};
+    MenuCommand menu = MenuCommand::Separator;
+    const CommandKeyRow* command = nullptr;
+    std::u16string text;
 };
 
 // The event a line names, or nothing when the line is not an event.
 std::optional<Event> ParseEvent(const std::string& line) {
+    // "Paste TEXT": the rest of the line, spaces and all, is the clipboard's.
+    if (line.rfind("Paste ", 0) == 0)
+        return Event{Event::Kind::Paste, 0, {}, {}, nullptr, FromUtf8(line.substr(6))};
     std::istringstream words(line);
     std::string first, second, third, extra;
     words >> first >> second >> third >> extra;
     long number = 0, mask = 0;
     if (!extra.empty()) return std::nullopt;
+    if (first == "Command" && third.empty()) {
+        for (const CommandKeyRow& row : kCommandKeys) {
+            if (second == row.shown) return Event{Event::Kind::Command, 0, {}, {}, &row, {}};
+        }
+        return std::nullopt;
+    }
     if (first.rfind("Command", 0) == 0 && second.empty()) {
         if (!ParseNumber(first.substr(7), 1, 45, number)) return std::nullopt;
-        return Event{FindButton(static_cast<int>(number))->action, std::nullopt};
+        return Event{Event::Kind::Click, static_cast<int>(number), {}, {}, nullptr, {}};
     }
     if (first == "key") {
         if (!ParseNumber(second, 0, 32767, number) || !ParseNumber(third, 0, 32767, mask)) {
             return std::nullopt;
         }
-        const auto code = static_cast<std::int16_t>(number);
-        const auto held = static_cast<std::int16_t>(mask);
-        return Event{LookUpKey(code, held), std::pair(code, held)};
+        return Event{Event::Kind::Key,
+                     0,
+                     {static_cast<std::int16_t>(number), static_cast<std::int16_t>(mask)},
+                     {},
+                     nullptr,
+                     {}};
     }
     if (!second.empty()) return std::nullopt;
-    if (first == "mnuSikicopy") return Event{KeyAction::CopyExpression, std::nullopt};
-    if (first == "mnuKotaecopy") return Event{KeyAction::CopyAnswer, std::nullopt};
+    if (first == "mnuSikicopy")
+        return Event{Event::Kind::Menu, 0, {}, MenuCommand::CopyExpression, nullptr, {}};
+    if (first == "mnuKotaecopy")
+        return Event{Event::Kind::Menu, 0, {}, MenuCommand::CopyAnswer, nullptr, {}};
     return std::nullopt;
 }
 
-void RunEvent(const Event& event, Calculator& calculator) {
-    if (event.key) {
-        Form_KeyDown(calculator, event.key->first, event.key->second);
-    } else {
-        calculator.Perform(event.action);
+// Runs one event through the input path, as a window would, at `now`. A
+// command's paste takes what the last copy put on the clipboard.
+SpokenLine RunEvent(const Event& event, CalculatorInput& input, const RecordingSink& sink,
+                    Narration::Milliseconds now) {
+    switch (event.kind) {
+        case Event::Kind::Click:
+            return input.Click(event.number, now);
+        case Event::Kind::Key:
+            return input.Form_KeyDown(event.key, now);
+        case Event::Kind::Menu:
+            return input.Menu(event.menu, now);
+        case Event::Kind::Paste:
+            return input.Paste(event.text, now);
+        case Event::Kind::Command: {
+            const std::u16string key(event.command->key);
+            const auto outcome =
+                input.Key(std::nullopt, key,
+                          event.command->mask == kEitherShift ? 0 : event.command->mask, now);
+            if (outcome.kind == CalculatorInput::KeyOutcome::Kind::Paste)
+                return input.Paste(sink.clipboard(), now);
+            return outcome.said;
+        }
     }
+    return {};
 }
 
 // Hands each event read from `in` to `run`, skipping blank lines and
@@ -108,15 +148,19 @@ int ForEachEvent(std::istream& in, std::ostream& err,
     return 0;
 }
 
+std::u16string Untranslated(const char* source) { return FromUtf8(source); }
+
 }  // namespace
 
 int ReplayEvents(std::istream& in, std::ostream& out, std::ostream& err, bool lastOnly) {
-    RecordingSink sink;
+    Narration narration(Untranslated);
+    RecordingSink sink(&narration);
     Calculator calculator(sink);
+    CalculatorInput input(calculator, narration);
     calculator.Form_Load();
     if (!lastOnly) out << sink.Line() << '\n';
-    const int status = ForEachEvent(in, err, [&](const Event& event, long) {
-        RunEvent(event, calculator);
+    const int status = ForEachEvent(in, err, [&](const Event& event, long lineNumber) {
+        RunEvent(event, input, sink, lineNumber * 1000);
         if (!lastOnly) out << sink.Line() << '\n';
     });
     if (status == 0 && lastOnly) out << sink.Line() << '\n';
@@ -136,12 +180,25 @@ int ReplaySpoken(std::istream& in, std::istream& translations, std::ostream& out
     });
     RecordingSink sink(&narration);
     Calculator calculator(sink);
+    CalculatorInput input(calculator, narration);
     calculator.Form_Load();
     return ForEachEvent(in, err, [&](const Event& event, long lineNumber) {
-        const SpokenLine said = narration.Follow(
-            event.action, [&] { RunEvent(event, calculator); }, lineNumber * 1000);
-        out << ToUtf8(said.plain) << '\n';
+        out << ToUtf8(RunEvent(event, input, sink, lineNumber * 1000).plain) << '\n';
     });
+}
+
+}  // namespace orvane
+
+namespace orvane {
+
+void WriteCommandKeys(std::ostream& out) {
+    for (const CommandKeyRow& row : kCommandKeys) {
+        const char* name = row.spoken;
+        for (const ButtonSpec& button : kButtons) {
+            if (!name && button.action == row.action) name = SpeakButton(button.number).name;
+        }
+        out << row.shown << '\t' << name << '\n';
+    }
 }
 
 }  // namespace orvane

@@ -18,4 +18,9 @@ int ReplayEvents(std::istream& in, std::ostream& out, std::ostream& err, bool la
 int ReplaySpoken(std::istream& in, std::istream& translations, std::ostream& out,
                  std::ostream& err);
 
+// Writes the window's commands, a line each: the key as written, a tab, and
+// what it does as a screen reader names it in English, for the README's and
+// the manual's tables to be checked against.
+void WriteCommandKeys(std::ostream& out);
+
 }  // namespace orvane

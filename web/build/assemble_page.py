@@ -12,6 +12,7 @@ import re
 import shutil
 import subprocess
 import tempfile
+from fractions import Fraction
 import xml.etree.ElementTree as ElementTree
 from html import escape
 
@@ -19,6 +20,7 @@ ICON_SIZES = (192, 512)
 MASKABLE_SIZE = 512
 APPLE_TOUCH_SIZE = 180
 BACKGROUND = "#8080ff"
+TWIPS_PER_PIXEL = 15
 # The share of a maskable icon's side the picture may take: its corners stay
 # inside the safe zone, the circle of 80 % of the side.
 MASKABLE_PICTURE = 0.56
@@ -112,23 +114,35 @@ def compress_beside(out):
         (out / (path.name + ".gz")).write_bytes(gzip.compress(path.read_bytes(), 9, mtime=0))
 
 
+# The widest caption the engine sets in the answer and memory displays,
+# -1.42857142857143E-100, in ems of the displays' bold font (12.9 in
+# Chromium, 13.4 in Firefox), and a display's padding and border across: a
+# display narrower than these at the smallest text the page shows cannot
+# show every caption whole.
+WIDEST_CAPTION_EM = 13.5
+SMALLEST_TEXT_PX = 12
+DISPLAY_SIDES_PX = 12
+# The drawn window, in pixels at scale 1: its width, and its height with the
+# menu bar and the line above it that the scale leaves as it is.
+WINDOW_WIDTH, WINDOW_HEIGHT, UNSCALED_HEIGHT = 582, 220, 16
+# With a mouse the drawn window stays while its smallest key is this wide.
+DRAWN_KEY_PX = 24
+
+
 def grid_areas(layout_path):
-    """The screens the table is for (its media query); each cell's name (a
-    button number or L1 to L4) -> (first row, first column, rows, columns)
-    of the rectangle its words fill, from 1; and the grid's rows and columns."""
-    lines = [line for line in layout_path.read_text(encoding="utf-8").splitlines()
-             if line.strip() and not line.startswith("#")]
-    if not lines[0].startswith("@media "):
-        raise SystemExit(f"{layout_path}: the first line is not the screens' @media query")
-    rows = [line.split() for line in lines[1:]]
+    """Each cell's name (a button number, M for the menu bar, or L1 to L4) ->
+    (first row, first column, rows, columns) of the rectangle its words fill,
+    from 1; and the grid's rows and columns."""
+    rows = [line.split() for line in layout_path.read_text(encoding="utf-8").splitlines()
+            if line.strip() and not line.startswith("#")]
     columns = len(rows[0])
     cells = {}
     for r, row in enumerate(rows):
         if len(row) != columns:
             raise SystemExit(f"{layout_path}: row {r + 1} has {len(row)} cells, not {columns}")
         for c, name in enumerate(row):
-            if not re.fullmatch(r"L[1-4]|[1-9][0-9]?|\.", name):
-                raise SystemExit(f"{layout_path}: {name!r} names no button or display")
+            if not re.fullmatch(r"M|L[1-4]|[1-9][0-9]?|\.", name):
+                raise SystemExit(f"{layout_path}: {name!r} names no button, display or menu bar")
             cells.setdefault(name, []).append((r, c))
     cells.pop(".", None)
     areas = {}
@@ -138,22 +152,71 @@ def grid_areas(layout_path):
         if len(places) != height * width:
             raise SystemExit(f"{layout_path}: the cells of {name} are not one rectangle")
         areas[name] = (top + 1, left + 1, height, width)
-    return lines[0][len("@media "):], areas, len(rows), columns
+    return areas, len(rows), columns
+
+
+def grid_media(buttons):
+    """The screens the grid is shown on: the drawn window stays with a mouse
+    (or no pointer at all) while it can be scaled so that its smallest key is
+    DRAWN_KEY_PX or more."""
+    smallest = min(min(b["width"], b["height"]) for b in buttons if b["available"]) / TWIPS_PER_PIXEL
+    scale = DRAWN_KEY_PX / smallest
+    return (f"(pointer: coarse), (max-width: {WINDOW_WIDTH * scale - 0.01:g}px),"
+            f" (max-height: {UNSCALED_HEIGHT + WINDOW_HEIGHT * scale - 0.01:g}px)")
+
+
+def chosen_where(grids):
+    """For each grid (areas, rows, columns), the screens it is shown on, as a
+    media query list: of the grids whose answer and memory displays are wide
+    enough for the widest caption at the smallest text, the one whose cells,
+    and so its keys, are largest; the first of equals. The grid has no gaps,
+    so a cell is the screen's width over the columns by its height over the
+    rows, and which grid wins depends on the screen's shape alone; which
+    grids may win, on its width. Where no grid's displays are wide enough,
+    the one that needs the least width is shown."""
+    need = WIDEST_CAPTION_EM * SMALLEST_TEXT_PX + DISPLAY_SIDES_PX
+    widest = [max(need * columns / areas[name][3] for name in ("L2", "L3", "L4"))
+              for areas, _, columns in grids]
+    bounds = sorted(set([0] + widest))
+    queries = [[] for _ in grids]
+    for low, high in zip(bounds, bounds[1:] + [None]):
+        fit = [i for i, width in enumerate(widest) if width <= low] or [widest.index(min(widest))]
+        # Between these shapes (width over height) the largest cell changes.
+        shapes = sorted({Fraction(grids[a][2], grids[b][1]) for a in fit for b in fit})
+        cell = lambda i, shape: min(shape / grids[i][2], Fraction(1, grids[i][1]))
+        spans = []
+        for at, shape in enumerate(shapes + [None]):
+            below = shapes[at - 1] if at else None
+            probe = (shape / 2 if below is None else below * 2 if shape is None else (below + shape) / 2)
+            winner = max(fit, key=lambda i: (cell(i, probe), -i))
+            if spans and spans[-1][0] == winner:
+                spans[-1][2] = shape
+            else:
+                spans.append([winner, below, shape])
+        for winner, below, shape in spans:
+            terms = [f"(min-width: {low:g}px)" if low else None,
+                     f"(max-width: {high - 0.01:g}px)" if high is not None else None,
+                     f"(min-aspect-ratio: {below.numerator}/{below.denominator})" if below is not None else None,
+                     f"(max-aspect-ratio: {shape.numerator}/{shape.denominator})" if shape is not None else None]
+            queries[winner].append(" and ".join(t for t in terms if t) or "all")
+    return [", ".join(q) for q in queries]
 
 
 def touch_css(base_css, layout_paths):
-    """The touch screen's style sheet: the hand-written rules, then for each
-    shape of screen the grid and every cell's place in it from its layout
-    table. Keys not placed stay hidden."""
+    """The grid's style sheet: the hand-written rules, then for each grid the
+    screens it is shown on, its rows and columns and every cell's place in it
+    from its table. Keys not placed stay hidden."""
     sheet = [base_css]
-    for layout_path in layout_paths:
-        media, areas, rows, columns = grid_areas(layout_path)
-        rules = [f"#client {{ grid-template: repeat({rows}, minmax(0, 1fr)) / repeat({columns}, minmax(0, 1fr)); }}"]
+    grids = [grid_areas(path) for path in layout_paths]
+    for layout_path, (areas, rows, columns), media in zip(layout_paths, grids, chosen_where(grids)):
+        if not media:
+            continue
+        rules = [f"#Form1 {{ grid-template: repeat({rows}, minmax(0, 1fr)) / repeat({columns}, minmax(0, 1fr)); }}"]
         for name, (top, left, height, width) in areas.items():
-            element = "Label" + name[1:] if name.startswith("L") else "Command" + name
-            show = "" if name.startswith("L") else " display: flex;"
+            element = "menubar" if name == "M" else "Label" + name[1:] if name.startswith("L") else "Command" + name
+            show = " display: flex;" if name.isdigit() else ""
             rules.append(f"#{element} {{ grid-area: {top} / {left} / span {height} / span {width};{show} }}")
-        sheet.append(f"/* The grid, from {layout_path.name}. */\n@media {media} {{\n" + "\n".join(rules) + "\n}\n")
+        sheet.append(f"/* The grid of {layout_path.name}. */\n@media {media} {{\n" + "\n".join(rules) + "\n}\n")
     return "\n".join(sheet)
 
 
@@ -212,7 +275,7 @@ def main():
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
-    for name in ("early_input.js", "page.js", "page_speech.js", "touch.js", "taps.js", "tab_session.js"):
+    for name in ("early_input.js", "page.js", "page_speech.js", "touch.js", "taps.js", "tab_session.js", "fit_text.js"):
         shutil.copy(sources / name, out / name)
     for name in ("orvane.js", "orvane.wasm"):
         shutil.copy(module / name, out / name)
@@ -232,6 +295,7 @@ def main():
                                   "\n".join(rules) + "\n", encoding="utf-8")
     (out / "touch.css").write_text(touch_css((sources / "touch.css").read_text(encoding="utf-8"), args.touch_layouts),
                                    encoding="utf-8")
+    page = page.replace("@GRID_SCREENS@", grid_media(tables["buttons"]))
     page = page.replace("<!--@KEYPAD@-->", keys).replace("<!--@MENUS@-->", menus(tables))
     # The About box shows what its Load would set, from the table the desktop shows it from.
     for name, text in tables["about"].items():

@@ -15,6 +15,9 @@
 #include "tables/about_box.h"
 #include "tables/button_descriptions.h"
 #include "tables/button_table.h"
+#include "tables/command_phrases.h"
+#include "tables/command_table.h"
+#include "tables/key_characters.h"
 #include "tables/menu_table.h"
 #include "tables/spoken_names.h"
 #include "tables/spoken_phrases.h"
@@ -90,6 +93,27 @@ std::string SpeechAsJson() {
     AppendJsonString(out, kSpokenPhrases.display);
     out += ",\"close\":";
     AppendJsonString(out, kAboutBox.closeButton);
+    // The keys of the window's commands that the page reads before its
+    // engine has come, and names in its line for screen-reader users.
+    out += ",\"sayKey\":";
+    AppendJsonString(out, kCommandPhrases.sayKey);
+    // Keys named by KeyboardEvent.key that the engine may take: kept, in
+    // order, for it while it loads, as characters are.
+    out += ",\"namedKeys\":[";
+    for (const std::u16string_view name : KeyTableNames()) {
+        if (out.back() != '[') out += ',';
+        AppendJsonString(out, ToUtf8(name));
+    }
+    out += ']';
+    for (const CommandKeyRow& row : kCommandKeys) {
+        if (row.command == WindowCommand::SayExpression) {
+            out += ",\"sayKeyName\":";
+            AppendJsonString(out, row.shown);
+        } else if (row.command == WindowCommand::OpenMenuBar) {
+            out += ",\"menuBarKey\":";
+            AppendJsonString(out, ToUtf8(row.key));
+        }
+    }
     return out + "}";
 }
 

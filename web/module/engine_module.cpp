@@ -5,7 +5,6 @@
 // the same tables when it is built.
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,10 +12,11 @@
 
 #include "entry/saved_record.h"
 #include "entry/utf8.h"
+#include "input/calculator_input.h"
 #include "narration/about_lines.h"
+#include "narration/key_description.h"
 #include "narration/narration.h"
 #include "record/calculator.h"
-#include "tables/button_table.h"
 #include "tables/key_characters.h"
 #include "tables/key_table.h"
 
@@ -75,16 +75,25 @@ Calculator& Engine() {
     return calculator;
 }
 
+CalculatorInput& Input() {
+    static CalculatorInput input(Engine(), Voice());
+    return input;
+}
+
 // KeyboardEvent.key names the character a key produced, or the key itself
 // ("Backspace", "Escape"). A dead key is "Dead"; the page passes "^" for the
-// one its layout types ^ with.
-std::optional<VirtualKey> KeyFromName(std::string_view name, bool keypad) {
-    if (name == "Backspace") return VirtualKey{8, 0};
-    if (name == "Escape") return VirtualKey{27, 0};
-    const std::u16string text = FromUtf8(name);
-    if (text.size() != 1) return std::nullopt;
-    if (!keypad) return MainBlockKey(text[0]);
-    return KeypadKey(text[0]);
+// one its layout types ^ with. Main-block characters bring the Shift their
+// Japanese key needs instead of the one held; keypad keys and the keys
+// known by name keep the Shift held, so a shifted keypad operator finds no
+// row, as on the desktop. Ctrl and Alt always travel in the mask.
+std::optional<VirtualKey> KeyFromName(std::u16string_view name, bool keypad, int mask) {
+    std::optional<VirtualKey> key = NamedKey(name);
+    const bool held = key || keypad;
+    if (!key && name.size() == 1) key = keypad ? KeypadKey(name[0]) : MainBlockKey(name[0]);
+    if (!key) return std::nullopt;
+    const int shift = held ? (mask & kShiftMask) : key->mask;
+    key->mask = static_cast<std::int16_t>(shift | (mask & (kCtrlMask | kAltMask)));
+    return key;
 }
 
 // What the last call in has the page say, UTF-8; the page reads it at once.
@@ -105,10 +114,7 @@ const char* Reply(std::u16string_view text) {
     return reply.c_str();
 }
 
-// Runs a key's action at the page's clock and keeps what to say of it.
-void Follow(KeyAction action, double now, const std::function<void()>& run) {
-    Say(Voice().Follow(action, run, static_cast<Narration::Milliseconds>(now)));
-}
+Narration::Milliseconds At(double now) { return static_cast<Narration::Milliseconds>(now); }
 
 }  // namespace
 }  // namespace orvane
@@ -122,37 +128,27 @@ void orvane_start() { Engine().Form_Load(); }
 
 // A click on CommandN at `now` (milliseconds on the page's clock); an
 // unavailable or unknown button does nothing.
-void orvane_press_button(int number, double now) {
-    const ButtonSpec* button = FindButton(number);
-    const KeyAction action = button ? button->action : KeyAction::None;
-    Follow(action, now, [action] { Engine().Perform(action); });
+void orvane_press_button(int number, double now) { Say(Input().Click(number, At(now))); }
+
+// A key press, by KeyboardEvent.key on the keypad or not, with `mask` (1
+// Shift, 2 Ctrl, 4 Alt) held: 0 when nothing took it, 1 when Form_KeyDown
+// ran it (the key goes on to the focused key, as on the desktop), 2 when a
+// command of the window ran it, 3 for paste, which the browser's paste
+// event brings, and 4 for the menu bar.
+int orvane_key(const char* key, int keypad, int mask, double now) {
+    const std::u16string name = FromUtf8(key);
+    const CalculatorInput::KeyOutcome outcome = Input().Key(
+        KeyFromName(name, keypad != 0, mask), name, static_cast<std::int16_t>(mask), At(now));
+    Say(outcome.said);
+    return static_cast<int>(outcome.kind);
 }
 
-// The window's key-down handler, with a key-table code and modifier mask:
-// the key is looked up once, for what is said and for what is done.
-void orvane_key_down(int keyCode, int mask, double now) {
-    const KeyAction action =
-        LookUpKey(static_cast<std::int16_t>(keyCode), static_cast<std::int16_t>(mask));
-    Follow(action, now, [action] { Engine().Perform(action); });
-}
-
-// The key-table code of a KeyboardEvent.key held with `mask` (1 Shift,
-// 2 Ctrl, 4 Alt), packed as code + 65536 * mask; -1 for a key with no row.
-// Main-block characters bring the Shift their Japanese key needs instead of
-// the one held; keypad keys and Backspace and Esc keep the Shift held, so a
-// shifted keypad operator finds no row, as on the desktop.
-int orvane_translate_key(const char* key, int keypad, int mask) {
-    std::optional<VirtualKey> found = KeyFromName(key, keypad != 0);
-    if (!found) return -1;
-    const int named = std::string_view(key).size() > 1;
-    const int shift = (keypad != 0 || named) ? (mask & kShiftMask) : found->mask;
-    return found->keyCode + 65536 * (shift | (mask & (kCtrlMask | kAltMask)));
-}
+// The plain text of a paste event, read once, as it came.
+void orvane_paste(const char* text, double now) { Say(Input().Paste(FromUtf8(text), At(now))); }
 
 // Copy expression (1) or copy answer (2), as the Edit menu does.
 void orvane_copy(int label, double now) {
-    const KeyAction copy = label == 1 ? KeyAction::CopyExpression : KeyAction::CopyAnswer;
-    Follow(copy, now, [copy] { Engine().Perform(copy); });
+    Say(Input().Menu(label == 1 ? MenuCommand::CopyExpression : MenuCommand::CopyAnswer, At(now)));
 }
 
 // What the last press, key or copy has the page say at once ("" for
@@ -188,6 +184,12 @@ const char* orvane_about_line(int part) {
         &about.name,          &about.description,       &about.title,
         &about.spokenVersion, &about.spokenDescription, &about.spokenDisclaimer};
     return Reply(part >= 0 && part < 6 ? *lines[part] : std::u16string_view());
+}
+
+// What CommandN's description says, ending with its keyboard key; "" for
+// a button that says nothing.
+const char* orvane_button_description(int number) {
+    return Reply(ButtonDescription(Voice().Words(), number));
 }
 
 // The engine's record as the tab keeps it, and one kept earlier put back:

@@ -55,7 +55,7 @@
   // names, when the page speaks English.
   const english = !Object.keys(texts).length;
   const hint = document.getElementById('hint');
-  hint.textContent = say(words.hint);
+  hint.textContent = say(words.hint) + ' ' + say(words.sayKey).replace('%1', words.sayKeyName);
   const about = document.getElementById('frmAbout');
   for (const element of [hint, about, document.getElementById('echo'), ...document.querySelectorAll('.display')]) {
     if (english) element.lang = 'en';
@@ -64,14 +64,17 @@
   describe(about.querySelector('.close'), words.close);
 
   // The window keeps its drawn size and scales as a whole to the viewport's
-  // width, so every key is hit where it is drawn.
+  // width, or its height where that is shorter, so every key is hit where
+  // it is drawn and nothing scrolls.
   const frame = document.getElementById('frame');
   const form = document.getElementById('Form1');
   function fit() {
     // Within the safe area: a notched phone turned sideways has insets at its sides.
     const body = getComputedStyle(document.body);
     const width = document.documentElement.clientWidth - parseFloat(body.paddingLeft) - parseFloat(body.paddingRight);
-    const scale = Math.min(MAX_SCALE, width / WINDOW_WIDTH);
+    const height = document.documentElement.clientHeight - hint.offsetHeight - parseFloat(body.paddingTop) -
+      parseFloat(body.paddingBottom);
+    const scale = Math.min(MAX_SCALE, width / WINDOW_WIDTH, height / form.offsetHeight);
     form.style.transform = 'scale(' + scale + ')';
     frame.style.width = WINDOW_WIDTH * scale + 'px';
     frame.style.height = form.offsetHeight * scale + 'px';
@@ -105,7 +108,7 @@
   // desktop has it, but first: a screen reader says the description of the
   // focused key again when it changes, and the answer is what is new.
   const evaluate = document.getElementById('Command1');
-  const evaluateDescription = evaluate.getAttribute('aria-description');
+  let evaluateDescription = evaluate.getAttribute('aria-description');
   let copied = 0;
   // Until the answer display first changes, the key's description is left as
   // it came: a screen reader reads a description that changes on the
@@ -156,12 +159,16 @@
     navigator.keyboard.getLayoutMap().then((map) => { layout = map; }, () => {});
   }
 
-  // A key the engine may take: a character, or Backspace or Esc by name.
-  const mayBeTaken = (key) => (key.length === 1 && key !== ' ') || key === 'Backspace' || key === 'Escape';
+  // What the engine made of a key (engine_module.cpp): nothing, a key of the
+  // key table, a command of the window, paste or the menu bar.
+  const KEY = { ignored: 0, keyTable: 1, command: 2, paste: 3, menuBar: 4 };
+  // A key the engine may take: a character, or a key the key table names.
+  const mayBeTaken = (key) => (key.length === 1 && key !== ' ') || words.namedKeys.includes(key);
 
   keepFocus();
   const menus = setUpMenus();
   setUpKeys(menus);
+  setUpPaste(menus);
   // The first key has the focus from the first paint (autofocus), unless
   // one was clicked since.
   if (document.activeElement === document.body) document.getElementById('Command1').focus();
@@ -213,8 +220,8 @@
     const ready = {
       start: cwrap('orvane_start', null, []),
       press: cwrap('orvane_press_button', null, ['number', 'number']),
-      keyDown: cwrap('orvane_key_down', null, ['number', 'number', 'number']),
-      translate: cwrap('orvane_translate_key', 'number', ['string', 'number', 'number']),
+      key: cwrap('orvane_key', 'number', ['string', 'number', 'number', 'number']),
+      paste: cwrap('orvane_paste', null, ['string', 'number']),
       copy: cwrap('orvane_copy', null, ['number', 'number']),
       said: cwrap('orvane_said', 'string', []),
       gatheredDue: cwrap('orvane_gathered_due', 'number', []),
@@ -230,6 +237,13 @@
     // The engine says what it says in the language the page speaks.
     const translate = cwrap('orvane_translate', null, ['string', 'string']);
     for (const [source, text] of Object.entries(texts)) translate(source, text);
+    // Each key's description, ending with its keyboard key, as the engine words it.
+    const describeButton = cwrap('orvane_button_description', 'string', ['number']);
+    for (const key of document.querySelectorAll('#client .key')) {
+      const description = describeButton(Number(key.id.slice('Command'.length)));
+      if (description) key.setAttribute('aria-description', description);
+    }
+    evaluateDescription = evaluate.getAttribute('aria-description');
     ready.start();
     self.orvaneTabSession.restore(ready);
     engine = ready;
@@ -278,12 +292,10 @@
   }
 
   function pressKey(key, keypad, mask) {
-    const packed = engine.translate(key, keypad, mask);
-    if (packed < 0) return false;
-    const code = packed % 65536;
-    const held = Math.floor(packed / 65536);
-    follow(() => engine.keyDown(code, held, performance.now()));
-    return true;
+    let outcome = KEY.ignored;
+    follow(() => { outcome = engine.key(key, keypad, mask, performance.now()); });
+    if (outcome === KEY.menuBar) menus.openMenuBar();
+    return outcome;
   }
 
   // A key always holds the focus, as on the desktop: where a screen reader's
@@ -320,17 +332,30 @@
       if (key === 'Dead' && layout && layout.get(event.code) === '^') key = '^';
       const mask = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
       const keypad = event.location === KeyboardEvent.DOM_KEY_LOCATION_NUMPAD ? 1 : 0;
-      let taken;
+      let outcome;
       if (engine) {
-        taken = pressKey(key, keypad, mask);
+        outcome = pressKey(key, keypad, mask);
       } else {
-        taken = mayBeTaken(key);
-        if (taken) waiting.push(() => pressKey(key, keypad, mask));
+        outcome = mayBeTaken(key) ? KEY.keyTable : KEY.ignored;
+        if (outcome) waiting.push(() => pressKey(key, keypad, mask));
       }
       // The browser's own use of a plain key (quick find on "/") would take
-      // the key from the calculator; chords stay the browser's.
-      if (taken && mask <= 1) event.preventDefault();
+      // the key from the calculator; chords stay the browser's, but for the
+      // window's commands. Paste is left to the browser, whose paste event
+      // brings the clipboard's text.
+      if ((outcome === KEY.keyTable && mask <= 1) || outcome === KEY.command) event.preventDefault();
     }, true);
+  }
+
+  // The browser's paste (Ctrl+V, Shift+Insert, its Edit menu): the
+  // clipboard's plain text, read once, typed by the engine or refused whole.
+  function setUpPaste(menus) {
+    document.addEventListener('paste', (event) => {
+      if (menus.busy()) return;
+      const text = event.clipboardData ? event.clipboardData.getData('text/plain') : '';
+      event.preventDefault();
+      act(() => follow(() => engine.paste(text, performance.now())));
+    });
   }
 
   function setUpMenus() {
@@ -451,7 +476,7 @@
       const letter = event.key.length === 1 ? event.key.toLowerCase() : '';
       if (!open) {
         const plain = !event.altKey && !event.ctrlKey && !event.shiftKey;
-        const title = (plain && event.key === 'F10') ? titles[0] :
+        const title = (plain && event.key === words.menuBarKey) ? titles[0] :
           event.altKey && !event.ctrlKey && titles.find((t) => t.dataset.access === letter);
         if (!title) return false;
         openMenu(title, true);
@@ -492,6 +517,11 @@
       event.preventDefault();
       return true;
     }
-    return { handleKey, aboutHasKeys };
+    return {
+      handleKey,
+      aboutHasKeys,
+      openMenuBar: () => openMenu(titles[0], true),
+      busy: () => about.open || open !== null,
+    };
   }
 })();

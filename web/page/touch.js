@@ -35,8 +35,8 @@
                         sheen: numbers(sheen, ['x1', 'y1', 'x2', 'y2']) });
     }
     const { size: [width, height], rect: [x, y, w, h], sheen: [x1, y1, x2, y2] } = drawn.get(face);
-    const keyWidth = key.clientWidth;
-    const keyHeight = key.clientHeight;
+    // The key's size to the fraction, which the face, as wide and high as the key, has too.
+    const { width: keyWidth, height: keyHeight } = key.getBoundingClientRect();
     // The margins, in the face's own units, that widen it to the key's shape.
     let dx = 0;
     let dy = 0;
