@@ -143,6 +143,9 @@ private slots:
         QFETCH(Qt::Key, key);
         QFETCH(int, modifiers);
         QFETCH(QString, label1);
+        if (OnWayland()) {
+            QSKIP("a Wayland clipboard needs a seat, which a headless compositor has not");
+        }
         Press(*form_, Qt::Key_1);
         Press(*form_, Qt::Key_Plus, Qt::ShiftModifier);
         QGuiApplication::clipboard()->setText(clipboard);
