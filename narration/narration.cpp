@@ -1,5 +1,7 @@
 #include "narration/narration.h"
 
+#include <algorithm>
+
 #include "tables/spoken_phrases.h"
 
 namespace orvane {
@@ -88,11 +90,12 @@ std::u16string Narration::Describe(KeyAction action, const std::u16string& expre
         std::u16string_view added = after.substr(before.size());
         if (action == KeyAction::RecallMemory1 || action == KeyAction::RecallMemory2) {
             // The token alone does not say which value went in: the memory
-            // is named with its value in its place.
-            added.remove_suffix(2);  // "M1" or "M2", after any sign put in before it
-            const Label memory = MemoryOf(action);
-            const std::u16string recalled = words_.Caption(memory, Shown(memory));
-            return added.empty() ? recalled : words_.Symbols(added) + u' ' + recalled;
+            // is named with its value in its place. A negated recall closes
+            // the parenthesis the minus opened after the token.
+            const std::u16string_view closing =
+                added.substr(std::min(added.size(), std::size_t{2}));
+            const std::u16string recalled = MemoryPhrase(action);
+            return closing.empty() ? recalled : recalled + u' ' + words_.Symbols(closing);
         }
         return words_.Symbols(added);
     }
@@ -103,13 +106,23 @@ std::u16string Narration::Describe(KeyAction action, const std::u16string& expre
 }
 
 std::u16string Narration::MemoryPhrase(KeyAction action) const {
-    const Label memory = MemoryOf(action);
-    // A memory's display reads as its name and value.
-    if (action == KeyAction::StoreMemory1 || action == KeyAction::StoreMemory2) {
-        return words_.Caption(memory, Shown(memory));
+    const bool first = MemoryOf(action) == Label::Memory1;
+    const std::u16string& value = Shown(MemoryOf(action));
+    const std::u16string spoken =
+        value.empty() ? words_(kSpokenPhrases.empty) : words_.Symbols(value);
+    switch (action) {
+        case KeyAction::StoreMemory1:
+        case KeyAction::StoreMemory2:
+            return Fill(words_(first ? kSpokenPhrases.memory1Stored : kSpokenPhrases.memory2Stored),
+                        spoken);
+        case KeyAction::RecallMemory1:
+        case KeyAction::RecallMemory2:
+            return Fill(
+                words_(first ? kSpokenPhrases.memory1Recalled : kSpokenPhrases.memory2Recalled),
+                spoken);
+        default:
+            return words_(first ? kSpokenPhrases.memory1Cleared : kSpokenPhrases.memory2Cleared);
     }
-    return words_(memory == Label::Memory1 ? kSpokenPhrases.memory1Cleared
-                                           : kSpokenPhrases.memory2Cleared);
 }
 
 }  // namespace orvane

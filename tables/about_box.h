@@ -24,6 +24,8 @@ struct AboutBoxTexts {
     const char* versionLine = QT_TRANSLATE_NOOP("Orvane", "version %1");
     const char* spokenDescription =
         QT_TRANSLATE_NOOP("Orvane", "Scientific calculator with formula entry");
+    // The page draws the box's title bar itself; its close button is named.
+    const char* closeButton = QT_TRANSLATE_NOOP("Orvane", "Close");
     const char* spokenDisclaimer =
         QT_TRANSLATE_NOOP("Orvane", "Please report defects by mail to %1");
 };

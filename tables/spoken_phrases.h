@@ -46,12 +46,19 @@ struct SpokenPhrases {
     const char* cleared = QT_TRANSLATE_NOOP("Orvane", "cleared");
     const char* refused = QT_TRANSLATE_NOOP("Orvane", "refused");
     const char* deleted = QT_TRANSLATE_NOOP("Orvane", "deleted %1");
+    // What a memory key did, so that storing and recalling sound apart.
+    const char* memory1Stored = QT_TRANSLATE_NOOP("Orvane", "memory 1 stored: %1");
+    const char* memory2Stored = QT_TRANSLATE_NOOP("Orvane", "memory 2 stored: %1");
+    const char* memory1Recalled = QT_TRANSLATE_NOOP("Orvane", "memory 1 recalled: %1");
+    const char* memory2Recalled = QT_TRANSLATE_NOOP("Orvane", "memory 2 recalled: %1");
     const char* memory1Cleared = QT_TRANSLATE_NOOP("Orvane", "memory 1 cleared");
     const char* memory2Cleared = QT_TRANSLATE_NOOP("Orvane", "memory 2 cleared");
     const char* copied = QT_TRANSLATE_NOOP("Orvane", "copied %1");
     // A key named by one character, on the page: a web screen reader reads
     // such a button's description in place of its name.
     const char* digit = QT_TRANSLATE_NOOP("Orvane", "digit %1");
+    // What the page's displays are, said in place of a role.
+    const char* display = QT_TRANSLATE_NOOP("Orvane", "display");
     // The page's line for screen-reader users, who may not expect a web
     // page to take their keys as they type.
     const char* hint =

@@ -392,6 +392,14 @@
         <translation>Orvaneのアイコン</translation>
     </message>
     <message>
+        <source>display</source>
+        <translation>表示部</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
         <source>Closes the version window.</source>
         <translation>バージョン情報のウィンドウを閉じます。</translation>
     </message>
@@ -414,6 +422,22 @@
     <message>
         <source>memory 2, %1</source>
         <translation>メモリ2、%1</translation>
+    </message>
+    <message>
+        <source>memory 1 stored: %1</source>
+        <translation>メモリ1に記憶、%1</translation>
+    </message>
+    <message>
+        <source>memory 2 stored: %1</source>
+        <translation>メモリ2に記憶、%1</translation>
+    </message>
+    <message>
+        <source>memory 1 recalled: %1</source>
+        <translation>メモリ1を呼び出し、%1</translation>
+    </message>
+    <message>
+        <source>memory 2 recalled: %1</source>
+        <translation>メモリ2を呼び出し、%1</translation>
     </message>
     <message>
         <source>memory 1 cleared</source>

@@ -16,6 +16,7 @@ passed, 1 failed, 77 skipped (a tool the test needs is missing).
 
 import argparse
 import contextlib
+import html
 import json
 import os
 import re
@@ -24,6 +25,7 @@ import sys
 import tempfile
 import threading
 import time
+import wave
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
@@ -252,7 +254,14 @@ def check_character_boxes(pyatspi, row, display, text):
 
 
 # Orca's status-bar command; in browse mode, the expression's second character.
-STATUS_BAR, BY_CHARACTER = "Insert+KP_Enter Insert+KP_Enter", "Control+Home Down Down Right"
+STATUS_BAR, BY_LINE = "Insert+KP_Enter Insert+KP_Enter", "Control+Home Down Down"
+BY_CHARACTER = BY_LINE + " Right"
+
+# Three keys a second, too fast for a voice to say each echo: the first key
+# is said at once (where the next key leaves the screen reader time for it),
+# the rest in one line once the typing stops, which no key then cuts short
+# (see check_burst).
+BURST = ("burst", "12+3*4", "2 plus 3 times 4", "2 プラス 3 かける 4")
 
 def command_steps(tabs, answer, japanese_answer):
     """The window's commands, as steps: = with the focus moved on to the sine
@@ -270,6 +279,8 @@ def command_steps(tabs, answer, japanese_answer):
 # What Orca must say after each step (see act), in an English and a Japanese
 # session: (step, argument, English, Japanese), several texts in their order.
 ORCA_STEPS = [
+    BURST,
+    ("key", "Escape", "cleared", "クリア"),
     ("type", "0", "0.", "0."),
     ("type", ".", "refused", "できません"),
     ("key", "Escape", "cleared", "クリア"),
@@ -277,11 +288,13 @@ ORCA_STEPS = [
     ("key", "BackSpace BackSpace", ("deleted open parenthesis", "deleted times"),
      ("開き括弧 を削除", "かける を削除")),
     ("key", "Return", "14", "14"),
-    ("press", "Command25", "memory 1, 14", "メモリ1、14"),
+    ("press", "Command25", "memory 1 stored: 14", "メモリ1に記憶、14"),
     ("type", "+", "plus", "プラス"),
     ("key", "Return", "The expression is incomplete.", "式が不完全です"),
     # Where am I: the message as it is, not as an answer.
     ("key", "KP_Enter", "Key: = The expression is incomplete.", "キー：= 式が不完全です"),
+    # Recalling sounds unlike storing.
+    ("press", "Command27", "memory 1 recalled: 14", "メモリ1を呼び出し、14"),
     ("type", "7/8-9*2", ("divided by", "minus", "times"), ("わる", "マイナス", "かける")),
     # Typed with no delay at all, then evaluated: the answer is never lost.
     ("fast", "12+34*56-78+90*12-37+45*6-8+9", "3152", "3152"),
@@ -300,7 +313,9 @@ ORCA_STEPS = [
 # What each key says the browser test compares with the desktop; here, that
 # Orca hears it: at three keys a second, repeated, and on demand.
 PAGE_STEPS = [
-    ("slow", "12+3*4", ("plus", "3", "times", "4"), ("プラス", "3", "かける", "4")),
+    # Once loaded the page says where the user is: its name, the focused key and the hint.
+    ("load", "", "Orvane. equals. Screen readers: just type", "Orvane. イコール. スクリーンリーダー"),
+    BURST,
     ("key", "Return", "Answer: 24.", "答えは 24。"),
     ("key", "Return", "Answer: 24.", "答えは 24。"),
     # Where am I on the evaluate key, and the status bar.
@@ -312,23 +327,31 @@ PAGE_STEPS = [
     # back in focus mode, Enter still evaluates.
     ("type", "2+5", "5", "5"),
     ("key", "Insert+a", "Browse mode", "Browse mode"),
-    # The expression, reached from the top, read character by character.
+    # The expression display, reached from the top, is a line of its own,
+    # read by its name, what it is and what it shows, then character by character.
+    ("line", BY_LINE, "expression display 2+5.", "式 表示部 2+5."),
     ("key", BY_CHARACTER, "+", "+"),
     ("key", "Up Up Up", (), ()),
     ("key", "Insert+a", "Focus mode", "Focus mode"),
     ("key", "Return", "Answer: 7.", "答えは 7。"),
+    # *2 typed, then round the keypad's 40 keys and back at three keys a
+    # second on a busy machine, in focus mode throughout: Enter then presses
+    # the = key.
+    ("arrows", "40", "Answer: 12.", "答えは 12。"),
     ("key", "Tab", "digit 0 push button", "数字 0"),
     # A menu opened by its access key says its name; Copy says what it copied.
-    ("key", "--delay 300 alt+e c", ("Edit", "copied 2 plus 5"), ("編集", "2 プラス 5 をコピー")),
+    ("key", "--delay 300 alt+e c", ("Edit", "copied 2 plus 5 times 2"), ("編集", "2 プラス 5 かける 2 をコピー")),
     # The window's commands, from the 0 key 22 Tabs on to sine.
     *command_steps(22, "Answer: 0.5.", "答えは 0.5。"),
     ("key", "--delay 300 alt+h a", "version 1.1.0", "バージョン 1.1.0"),
+    # Escape closes the box and the key that had the focus says so.
+    ("key", "Escape", "sine push button", "サイン プッシュボタン"),
 ]
 
 
 # Debian's browsers and the steps each leaves out: Orca started before Chromium
 # finds no status bar in its page; Firefox reads all above the keypad as one line.
-BROWSERS = {"chromium": {STATUS_BAR}, "firefox-esr": {BY_CHARACTER}}
+BROWSERS = {"chromium": {STATUS_BAR}, "firefox-esr": {BY_LINE, BY_CHARACTER}}
 
 
 def orca_sessions(session, clock, prefix=""):
@@ -425,17 +448,22 @@ def hear(session, clock, log, row, language, x_window, steps, window=None, also=
         time.sleep(1)
     for how, what, *heard in steps:
         wanted = heard[language] if isinstance(heard[language], tuple) else (heard[language],)
-        # At a typist's pace a busy machine can hand Orca a line after the
-        # next key, which drops it: typed slowly, a row gets a second try.
-        for attempt in range(2 if how == "slow" else 1):
-            if attempt:  # afresh, from a cleared expression
-                act(session, clock, window, "key", "Escape")
-            before = len(log.spoken())
-            act(session, clock, window, how, what)
-            if pump_until(lambda: said_in_order(log.spoken()[before:], wanted), clock(10)):
-                break
-        check(said_in_order(log.spoken()[before:], wanted),
-              f"{row}: after {how} {what!r} Orca did not say {wanted}; it said {log.spoken()[before:]}")
+        before, typed = start if how == "load" else len(log.spoken()), time.time()
+        act(session, clock, window, how, what)
+        last_key = time.time()
+        pump_until(lambda: said_in_order(log.spoken()[before:], wanted), clock(30 if how == "load" else 10))
+        if check(said_in_order(log.spoken()[before:], wanted),
+                 f"{row}: after {how} {what!r} Orca did not say {wanted}; it said {log.spoken()[before:]}") \
+                and how == "burst":
+            check_burst(session, clock, row, language, typed, last_key, wanted[-1])
+        check(how != "arrows" or "Browse mode" not in log.spoken()[before:],
+              f"{row}: arrowing over the keys left focus mode: {log.spoken()[before:]}")
+        # The last line read in browse mode holds no other display.
+        lines = log.spoken()[before:]
+        if how == "line":
+            check(wanted[0] in lines and not any(re.search(r"display|表示部|status ?bar|ステータスバー", line)
+                                                 for line in lines[lines.index(wanted[0]) + 1:]),
+                  f"{row}: the line read was not {wanted[0]!r} alone: {lines}")
     spoken = log.spoken()[start:]
     print(f"Orca said in the {row} session:", spoken, flush=True)
     check(language != ENGLISH or not any(JAPANESE_CHARACTER.search(s) for s in spoken),
@@ -445,13 +473,28 @@ def hear(session, clock, log, row, language, x_window, steps, window=None, also=
 def act(session, clock, window, how, what):
     """One step: keys typed with xdotool ("fast" with no delay at all, then
     evaluated), the focus given to an X window, a button's action ("press"),
-    the clipboard's text ("clip"), or the About box opened from a menu ("about")."""
+    the clipboard's text ("clip"), the About box opened from a menu ("about"),
+    or the arrows over the keys beside two busy loops, then Enter ("arrows")."""
     for command in {"type": [["type", "--delay", "60", what]], "key": [["key", *what.split()]],
-                    "slow": [["type", "--delay", "333", what]],
+                    "line": [["key", *what.split()]],
+                    "burst": [["key", "Escape", "sleep", "1"], ["type", "--delay", "333", what]],
                     "focus": [["windowfocus", "--sync", what]],
                     "fast": [["key", "Escape"], ["type", "--delay", "0", what], ["key", "Return"]],
                     }.get(how, []):
         session.xdotool(*command, timeout=clock(10))
+    if how == "arrows":
+        session.xdotool("type", "--delay", "100", "*2", timeout=clock(10))
+        time.sleep(2)
+        busy = [subprocess.Popen(["sh", "-c", "while :; do :; done"]) for _ in range(2)]
+        try:
+            session.xdotool("key", "--delay", "333", *["Right"] * int(what), *["Left"] * int(what), timeout=clock(60))
+        finally:
+            for loop in busy:
+                loop.kill()
+                loop.wait()
+        # Enter once the screen reader has caught up with the focus.
+        time.sleep(2)
+        session.xdotool("key", "Return", timeout=clock(10))
     if how == "clip":  # xclip keeps the clipboard until the next owner takes it
         subprocess.run(["xclip", "-selection", "clipboard", "-i"], input=what.encode(), env=session.env,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=clock(10), check=True)
@@ -459,6 +502,51 @@ def act(session, clock, window, how, what):
         window[what].queryAction().doAction(0)
     elif how == "about":  # the one item of the menu's popup
         window[what].getChildAtIndex(0).getChildAtIndex(0).queryAction().doAction(0)
+
+
+def check_burst(session, clock, row, language, typed, last_key, line):
+    """The burst's line, typed from `typed` on, reached speech-dispatcher
+    after the last key, and nothing stopped it within the time espeak-ng
+    needs to say it."""
+    events = poll(lambda: [e for e in speech_dispatcher_log(session)
+                           if e[0] > typed and e[1] and line in e[1]], clock(5))
+    if not check(events, f"{row}: speech-dispatcher was never given {line!r}"):
+        return
+    began = events[-1][0]
+    check(began > last_key, f"{row}: {line!r} came {last_key - began:.2f} s before the last key")
+    ends = began + spoken_seconds(line, language)
+    time.sleep(max(0, ends - time.time()) + 0.5)
+    cut = [when - began for when, text in speech_dispatcher_log(session) if text is None and began < when < ends]
+    check(not cut, f"{row}: {line!r} was stopped {cut[0] if cut else 0:.2f} s after it began")
+
+
+SPEECH_DISPATCHER_LINE = re.compile(
+    r'^\[\w+ (\w+ +\d+ [\d:]+ \d+) : (\d+)\] speechd: +(?:Incoming text: \|(.*)\||Command caught: "(?:cancel|stop)")')
+
+
+def speech_dispatcher_log(session):
+    """What speech-dispatcher was given to say, and when it was told to stop
+    (None): (wall-clock time, text) in order."""
+    events = []
+    with contextlib.suppress(OSError), \
+            open(os.path.join(session.speech_log_dir, "speech-dispatcher.log"), encoding="utf-8",
+                 errors="replace") as f:
+        for line in f:
+            if found := SPEECH_DISPATCHER_LINE.match(line):
+                when = time.mktime(time.strptime(found[1], "%b %d %H:%M:%S %Y")) + int(found[2]) / 1e6
+                # Orca's SSML: a mark before each word.
+                said = found[3] and html.unescape(re.sub(r"<[^>]*>", "", found[3])).replace("\u200b", "")
+                events.append((when, said))
+    return events
+
+
+def spoken_seconds(text, language):
+    """How long espeak-ng, the voice Orca speaks with here, takes to say a text."""
+    with tempfile.NamedTemporaryFile(suffix=".wav") as sound:
+        subprocess.run(["espeak-ng", "-v", "ja" if language == JAPANESE else "en", "-w", sound.name, text],
+                       check=True, capture_output=True, timeout=30)
+        with wave.open(sound.name) as wav:
+            return wav.getnframes() / wav.getframerate()
 
 
 def said_in_order(lines, texts):
@@ -481,7 +569,7 @@ def main():
     parser.add_argument("--page", help="the page `make web` built, to hear in the browsers too")
     args = parser.parse_args()
     orvane = os.path.abspath(args.orvane)
-    clock = deadline(420)
+    clock = deadline(540)
     try:
         with contextlib.closing(Session()) as session:
             locale_path = generate_locale(os.path.join(session.dir, "locale"), "ja_JP.UTF-8")

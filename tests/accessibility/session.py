@@ -127,6 +127,10 @@ class Session:
         self.marker = uuid.uuid4().hex
         self.processes = []
         home = os.path.join(self.dir, "home")
+        # speech-dispatcher's own log: what it was given to say, and when it
+        # was told to stop.
+        self.speech_log_dir = os.path.join(self.dir, "speech-dispatcher")
+        os.makedirs(self.speech_log_dir)
         xdg = {"XDG_CONFIG_HOME": ".config", "XDG_DATA_HOME": ".local/share",
                "XDG_CACHE_HOME": ".cache", "XDG_RUNTIME_DIR": "runtime"}
         xdg = {key: os.path.join(home, sub) for key, sub in xdg.items()}
@@ -185,9 +189,13 @@ class Session:
             raise TimeoutError("timed out after 20 s waiting for the accessibility bus")
 
     def xdotool(self, *args, timeout):
-        """xdotool on the session's display; the words it prints."""
-        return subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True,
-                              timeout=timeout, check=False).stdout.split()
+        """xdotool on the session's display; the words it prints, none where
+        it took longer than timeout (a window still coming on a busy machine)."""
+        try:
+            return subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True,
+                                  timeout=timeout, check=False).stdout.split()
+        except subprocess.TimeoutExpired:
+            return []
 
     def find_window(self, process, title, timeout, attempt):
         """The visible X windows of a started process whose title matches;
@@ -207,7 +215,8 @@ class Session:
         os.makedirs(config, exist_ok=True)
         with open("/etc/speech-dispatcher/speechd.conf", encoding="utf-8") as system, \
                 open(os.path.join(config, "speechd.conf"), "w", encoding="utf-8") as f:
-            f.write(system.read() + '\nAudioOutputMethod "alsa"\n')
+            f.write(system.read() + '\nAudioOutputMethod "alsa"\n'
+                    f'LogLevel 5\nLogDir "{self.speech_log_dir}"\n')
         deadline = time.monotonic() + timeout
         while True:
             log = SpeechLog()

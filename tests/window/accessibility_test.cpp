@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "about/frm_about.h"
+#include "narration/narration.h"
 #include "window_test_support.h"
 
 using namespace orvane;
@@ -244,9 +245,9 @@ private slots:
         row("answer", "2+3*4=", "14", "2");
         row("message", "2+=", "The expression is incomplete.", "2");
         row("backspace", "2+3B", "", "plus 3 deleted 3");
-        row("store", "2+3=S", "5", "memory 1, 5");
+        row("store", "2+3=S", "5", "memory 1 stored: 5");
         row("clear a memory", "M", "", "memory 1 cleared");
-        row("recall", "2*4=SER", "8", "cleared memory 1, 8");
+        row("recall", "2*4=SER", "8", "cleared memory 1 recalled: 8");
         row("signs as words", "7/8-9^2", "", "divided by 8 minus 9 to the power of 2");
         row("copy", "2+3=X", "5", "copied 2 plus 3");
         row("nobody listening", "2+3", "", "", false);
@@ -279,7 +280,7 @@ private slots:
                                                       : static_cast<Qt::Key>(key.unicode()));
             }
         }
-        QTest::qWait(600);  // what waited is said
+        QTest::qWait(Narration::kBurstMs + 300);  // what waited is said
         QCOMPARE(Accessible(brief)->text(QAccessible::Name), heard);
         QCOMPARE(Accessible(notification)->text(QAccessible::Name), answer);
         QVERIFY(brief->focusPolicy() == Qt::NoFocus && brief->size().isEmpty());

@@ -89,6 +89,10 @@ std::string SpeechAsJson() {
     AppendJsonString(out, kSpokenPhrases.digit);
     out += ",\"hint\":";
     AppendJsonString(out, kSpokenPhrases.hint);
+    out += ",\"display\":";
+    AppendJsonString(out, kSpokenPhrases.display);
+    out += ",\"close\":";
+    AppendJsonString(out, kAboutBox.closeButton);
     // The keys of the window's commands that the page reads before its
     // engine has come, and names in its line for screen-reader users.
     out += ",\"sayKey\":";

@@ -8,6 +8,10 @@
   const MAX_SCALE = 2;
   // Long enough for a screen reader to have met the opened About box.
   const VERSION_SAID_MS = 300;
+  // Long enough for a screen reader to have told of the page's loading.
+  const LOAD_TOLD_MS = 2000;
+  // Long enough for the browser to have shown the page again after the About box.
+  const FOCUS_BACK_MS = 150;
   const status = document.getElementById('status');
 
   function tell(sentence) {
@@ -36,6 +40,7 @@
   // An element named in English that shows no Japanese text is marked
   // English, so that it is not read with the page's Japanese voice.
   const JAPANESE = /[\u3000-\u9fff\uff00-\uffef]/;
+  const ENGLISH_WORD = /[A-Za-z]{2}/;
   function describe(element, name, description) {
     if (name) element.setAttribute('aria-label', element.matches('.key') ? keyName(name) : say(name));
     if (description) element.setAttribute('aria-description', say(description));
@@ -55,6 +60,8 @@
   for (const element of [hint, about, document.getElementById('echo'), ...document.querySelectorAll('.display')]) {
     if (english) element.lang = 'en';
   }
+  for (const display of document.querySelectorAll('.display[role=region]')) display.ariaRoleDescription = say(words.display);
+  describe(about.querySelector('.close'), words.close);
 
   // The window keeps its drawn size and scales as a whole to the viewport's
   // width, or its height where that is shorter, so every key is hit where
@@ -103,24 +110,37 @@
   const evaluate = document.getElementById('Command1');
   let evaluateDescription = evaluate.getAttribute('aria-description');
   let copied = 0;
+  // Until the answer display first changes, the key's description is left as
+  // it came: a screen reader reads a description that changes on the
+  // focused key, and at the start there is nothing new to tell.
+  let answered = false;
   // Shows what the engine set and hands new clipboard text on; a browser
   // that refuses the clipboard leaves it as it was.
   function show() {
     labels.forEach((label, i) => {
       const caption = engine.caption(i + 1);
       const shown = label.firstElementChild;
-      if (shown.textContent !== caption) shown.textContent = caption;
+      if (shown.textContent !== caption) {
+        shown.textContent = caption;
+        answered ||= i === 1;
+      }
       // A message is Japanese also where the page speaks English: there the
       // display is read by its name alone.
       const unread = english && JAPANESE.test(caption);
       if (shown.hasAttribute('aria-hidden') !== unread) {
         if (unread) shown.setAttribute('aria-hidden', 'true'); else shown.removeAttribute('aria-hidden');
       }
-      const name = engine.displayLine(i + 1);
-      if (label.ariaLabel !== name) label.ariaLabel = name;
+      // English words shown where the page speaks Japanese ("Memory 1") are
+      // read with an English voice.
+      const inEnglish = !english && ENGLISH_WORD.test(caption) && !JAPANESE.test(caption);
+      if (shown.hasAttribute('lang') !== inEnglish) {
+        if (inEnglish) shown.lang = 'en'; else shown.removeAttribute('lang');
+      }
     });
+    const answer = engine.displayLine(2);
+    if (labels[1].ariaLabel !== answer) labels[1].ariaLabel = answer;
     const described = labels[1].ariaLabel + ' ' + evaluateDescription;
-    if (evaluate.getAttribute('aria-description') !== described) evaluate.setAttribute('aria-description', described);
+    if (answered && evaluate.getAttribute('aria-description') !== described) evaluate.setAttribute('aria-description', described);
     const writes = engine.clipboardWrites();
     if (writes !== copied) {
       copied = writes;
@@ -229,6 +249,16 @@
     engine = ready;
     for (const step of waiting.splice(0)) step();
     show();
+    // Where the user is, once the page has loaded and a screen reader has
+    // told of that, which it would otherwise say over this line: the
+    // calculator, the key that has the focus and the hint. A user who has
+    // typed already knows.
+    const loaded = document.readyState === 'complete' ? Promise.resolve() :
+      new Promise((done) => addEventListener('load', done, { once: true }));
+    loaded.then(() => setTimeout(() => {
+      const focused = document.activeElement;
+      if (!followed) speech.tell([form.ariaLabel, focused.matches('.key') ? focused.ariaLabel : '', hint.textContent].filter(Boolean).join('. '));
+    }, LOAD_TOLD_MS));
     document.documentElement.dataset.ready = 'true';
     performance.mark('orvane-ready');
   }
@@ -253,7 +283,9 @@
   }
 
   // Runs a key's action, shows what it did and says so.
+  let followed = false;
   function follow(run) {
+    followed = true;
     run();
     show();
     speech.follow(engine);
@@ -412,6 +444,9 @@
           beforeAbout = document.activeElement;
           loadAbout();
           speech.hush();
+          // The key is left before the box opens, so that the browser gives
+          // it no focus back as the box closes (see the close handler).
+          if (beforeAbout) beforeAbout.blur();
           about.showModal();
         }
         about.querySelector('#cmdOK').focus();
@@ -426,11 +461,14 @@
     about.querySelector('#cmdOK').addEventListener('click', () => about.close());
     about.querySelector('.close').addEventListener('click', () => about.close());
 
-    // Closing the About box gives the keyboard back to the calculator.
+    // Closing the About box gives the keyboard back to the calculator. A
+    // key focused while the page behind the box is still out of a screen
+    // reader's view goes unsaid (Chromium gives the focus back at once,
+    // before it shows the page again): the key takes it a moment later.
     let beforeAbout = null;
-    about.addEventListener('close', () => {
+    about.addEventListener('close', () => setTimeout(() => {
       if (beforeAbout && document.contains(beforeAbout)) beforeAbout.focus();
-    });
+    }, FOCUS_BACK_MS));
 
     // Alt with an access key (or F10, the first menu) opens its menu; in an open menu the arrows,
     // Esc and the items' access keys work, and no key reaches the keypad.

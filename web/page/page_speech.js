@@ -28,6 +28,8 @@ self.orvaneSpeech = function (echo) {
     hush() {
       echo.replaceChildren();
     },
+    // A line of the page's own.
+    tell,
     // After each key, press or copy the engine has run: what it says at
     // once, and the echoes of a burst of keys when they are due.
     follow(engine) {
