@@ -5,9 +5,10 @@ import json
 import shutil
 import subprocess
 import tempfile
-import time
 
 import websocket
+
+from remote_protocol import RemoteProtocol
 
 # A fresh profile asks for nothing and fetches nothing of its own accord.
 PREFERENCES = {"browser.shell.checkDefaultBrowser": False, "datareporting.policy.dataSubmissionEnabled": False,
@@ -20,7 +21,7 @@ POINTERS = {True: {"ui.primaryPointerCapabilities": 1, "ui.allPointerCapabilitie
             False: {"ui.primaryPointerCapabilities": 6, "ui.allPointerCapabilities": 6}}
 
 
-class Browser:
+class Browser(RemoteProtocol):
     name = "Firefox"
 
     def __init__(self, touch=False):
@@ -49,24 +50,13 @@ class Browser:
                 return "ws://" + line.split("ws://")[1].strip()
         raise RuntimeError("Firefox did not start its WebDriver BiDi server")
 
-    def send(self, method, **params):
-        """Sends a command without waiting; returns its id."""
-        self.next_id += 1
-        self.socket.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
-        return self.next_id
+    def _failure(self, message):
+        if message.get("type") == "error":
+            return f"BiDi: {message['error']}: {message.get('message')}"
+        return None
 
-    def wait(self, command_id):
-        while True:
-            message = json.loads(self.socket.recv())
-            if message.get("id") == command_id:
-                if message.get("type") == "error":
-                    raise RuntimeError(f"BiDi: {message['error']}: {message.get('message')}")
-                return message.get("result", {})
-            if message.get("type") == "event":
-                self.events.append(message)
-
-    def call(self, method, **params):
-        return self.wait(self.send(method, **params))
+    def _is_event(self, message):
+        return message.get("type") == "event"
 
     def evaluate(self, expression):
         """The expression's value, awaited, as JSON carries it."""
@@ -76,14 +66,6 @@ class Browser:
             raise RuntimeError(f"page: {result['exceptionDetails']['text']}")
         value = result["result"]
         return json.loads(value["value"]) if value["type"] == "string" else None
-
-    def wait_for(self, expression, seconds=20):
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            if self.evaluate(expression):
-                return
-            time.sleep(0.02)
-        raise TimeoutError(f"never true: {expression}")
 
     def open(self, url, script=""):
         """Loads the page at url, with script run before the page's own, and

@@ -4,17 +4,18 @@ import json
 import shutil
 import subprocess
 import tempfile
-import time
 import urllib.request
 
 import websocket
+
+from remote_protocol import RemoteProtocol
 
 CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
                   "--disable-background-networking", "--disable-component-update", "--disable-sync",
                   "--remote-allow-origins=*"]
 
 
-class Browser:
+class Browser(RemoteProtocol):
     name = "Chromium"
 
     def __init__(self, *flags):
@@ -36,38 +37,17 @@ class Browser:
                 return int(line.split("ws://127.0.0.1:")[1].split("/")[0])
         raise RuntimeError("Chromium did not start its DevTools server")
 
-    def send(self, method, **params):
-        """Sends a command without waiting; returns its id."""
-        self.next_id += 1
-        self.socket.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
-        return self.next_id
+    def _failure(self, message):
+        return f"DevTools: {message['error']}" if "error" in message else None
 
-    def wait(self, command_id):
-        while True:
-            message = json.loads(self.socket.recv())
-            if message.get("id") == command_id:
-                if "error" in message:
-                    raise RuntimeError(f"DevTools: {message['error']}")
-                return message.get("result", {})
-            if "method" in message:
-                self.events.append(message)
-
-    def call(self, method, **params):
-        return self.wait(self.send(method, **params))
+    def _is_event(self, message):
+        return "method" in message
 
     def evaluate(self, expression):
         result = self.call("Runtime.evaluate", expression=expression, returnByValue=True, awaitPromise=True)
         if "exceptionDetails" in result:
             raise RuntimeError(f"page: {result['exceptionDetails']}")
         return result["result"].get("value")
-
-    def wait_for(self, expression, seconds=20):
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            if self.evaluate(expression):
-                return
-            time.sleep(0.02)
-        raise TimeoutError(f"never true: {expression}")
 
     def load(self, method, **params):
         """Navigates or reloads, and waits until the new page has its keypad."""
